@@ -1,0 +1,381 @@
+#include "practical_note/win/note_window.h"
+
+#include <richedit.h>
+
+#include <string>
+
+#include "common/win/dpi.h"
+#include "common/win/wide.h"
+#include "practical_note/texts.h"
+
+namespace norvella::practical_note::win {
+namespace {
+
+using norvella::win::ToPixels;
+using norvella::win::ToTwips;
+using norvella::win::ToWide;
+
+constexpr wchar_t kClassName[] = L"NorvellaB.Note";
+constexpr int kTextId = 1;
+constexpr Colour kGripColour = Colour::FromRgb(40, 40, 45);
+
+// Edit menu command identifiers.
+enum : UINT {
+  kCmdPaste = 300, kCmdCopy = 302, kCmdCut = 303, kCmdSelectAll = 305, kCmdDelete = 306,
+  kCmdToolBar = 308, kCmdExit = 310,
+};
+
+UINT_PTR TimerId(NoteTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
+
+// The rich-text control: Msftedit's, or the older riched20 one where that is missing.
+const wchar_t* RichEditClass() {
+  static const wchar_t* const name = [] {
+    if (::LoadLibraryW(L"Msftedit.dll")) return L"RICHEDIT50W";
+    ::LoadLibraryW(L"riched20.dll");
+    return L"RichEdit20W";
+  }();
+  return name;
+}
+
+bool CtrlAlone() {
+  return (::GetKeyState(VK_CONTROL) & 0x8000) && !(::GetKeyState(VK_SHIFT) & 0x8000) &&
+         !(::GetKeyState(VK_MENU) & 0x8000);
+}
+
+MouseButton ButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    default: return MouseButton::Left;
+  }
+}
+
+}  // namespace
+
+NoteWindow::NoteWindow(SettingsStore& store, const Screen& screen, Toast& toast)
+    : model_(*this, store, screen, toast) {}
+
+bool NoteWindow::Create() {
+  if (!RegisterOnce({kClassName, CS_DBLCLKS})) return false;
+  for (int i = 0; i < kControlCount; ++i) {
+    const std::u16string_view name = PictureName(static_cast<Control>(i));
+    if (!name.empty()) pictures_[static_cast<size_t>(i)] = norvella::win::Picture::Load(ToWide(name));
+  }
+  requested_bounds_ = {0, 0, kNoteDesignSize.width, kNoteDesignSize.height};
+  const RECT design = norvella::win::ToPixelRect(requested_bounds_);
+  if (!WindowBase::Create(kClassName, ToWide(text::kNoteTitle).c_str(), WS_POPUP | WS_CLIPCHILDREN,
+                          WS_EX_TOOLWINDOW, design, nullptr))
+    return false;
+  const TwipRect box = model_.text_box();
+  const RECT r = norvella::win::ToPixelRect(box);
+  text_ = ::CreateWindowExW(0, RichEditClass(), L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                ES_WANTRETURN | ES_NOHIDESEL,
+                            r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)),
+                            ::GetModuleHandleW(nullptr), nullptr);
+  if (!text_) return false;
+  ::SendMessageW(text_, EM_SETTEXTMODE, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+  ::SendMessageW(text_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  ::SendMessageW(text_, EM_SETEVENTMASK, 0, ENM_KEYEVENTS | ENM_MOUSEEVENTS);
+  return true;
+}
+
+TwipRect NoteWindow::Bounds() const {
+  return norvella::win::WindowBoundsTwips(hwnd(), requested_bounds_);
+}
+
+void NoteWindow::SetBounds(const TwipRect& bounds) {
+  requested_bounds_ = bounds;
+  const RECT r = norvella::win::ToPixelRect(bounds);
+  ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void NoteWindow::SetBackColour(Colour colour) {
+  back_colour_ = colour;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void NoteWindow::SetOpacity(int alpha) {
+  const LONG_PTR ex = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(ex & WS_EX_LAYERED)) ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+  ::SetLayeredWindowAttributes(hwnd(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void NoteWindow::SetTopmost(bool topmost) {
+  ::SetWindowPos(hwnd(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void NoteWindow::ShowNote() {
+  ::ShowWindow(hwnd(), SW_SHOW);
+  ::SetForegroundWindow(hwnd());
+  ::SetFocus(text_);
+}
+
+void NoteWindow::StartWindowDrag() {
+  ::ReleaseCapture();
+  ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void NoteWindow::ControlsChanged() { ::InvalidateRect(hwnd(), nullptr, FALSE); }
+
+int NoteWindow::TextLength() const {
+  GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  return static_cast<int>(::SendMessageW(text_, EM_GETTEXTLENGTHEX,
+                                         reinterpret_cast<WPARAM>(&length), 0));
+}
+
+std::u16string NoteWindow::Text() const {
+  GETTEXTLENGTHEX length{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto units = static_cast<size_t>(
+      ::SendMessageW(text_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+  std::wstring text(units + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  const auto copied = static_cast<size_t>(::SendMessageW(
+      text_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(copied < text.size() ? copied : text.size() - 1);
+  return norvella::win::FromWide(text);
+}
+
+void NoteWindow::SetText(std::u16string_view text) {
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  const std::wstring wide = ToWide(text);
+  ::SendMessageW(text_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
+                 reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void NoteWindow::SelectAll() {
+  CHARRANGE all{0, -1};
+  ::SendMessageW(text_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
+}
+
+void NoteWindow::PlaceCaretAtEnd() {
+  const LONG end = TextLength();
+  CHARRANGE caret{end, end};
+  ::SendMessageW(text_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  ::SendMessageW(text_, EM_SCROLLCARET, 0, 0);
+}
+
+void NoteWindow::SetSelectionColour(Colour colour) {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = colour.bgr;
+  CHARRANGE selection{};
+  ::SendMessageW(text_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  // A selection of the whole text also sets the colour of what is typed next.
+  if (selection.cpMin == 0 && (selection.cpMax < 0 || selection.cpMax >= TextLength()))
+    ::SendMessageW(text_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  ::SendMessageW(text_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void NoteWindow::SetTextFont(const NoteFont& font) {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_CHARSET;
+  format.yHeight = static_cast<LONG>(font.points * 20 + 0.5);  // twips
+  format.bCharSet = DEFAULT_CHARSET;
+  format.dwEffects = (font.bold ? CFE_BOLD : 0) | (font.italic ? CFE_ITALIC : 0) |
+                     (font.underline ? CFE_UNDERLINE : 0);
+  ::lstrcpynW(format.szFaceName, ToWide(font.face).c_str(), LF_FACESIZE);
+  ::SendMessageW(text_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  ::SendMessageW(text_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void NoteWindow::SetTextBackColour(Colour colour) {
+  ::SendMessageW(text_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour.bgr));
+}
+
+void NoteWindow::PlaceTextBox(const TwipRect& box) {
+  const RECT r = norvella::win::ToPixelRect(box);
+  ::MoveWindow(text_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void NoteWindow::CreateEditMenu() {
+  menu_bar_.reset(::CreateMenu());
+  edit_menu_ = ::CreatePopupMenu();
+  const auto item = [this](UINT id, std::u16string_view caption) {
+    ::AppendMenuW(edit_menu_, MF_STRING, id, ToWide(caption).c_str());
+  };
+  const auto separator = [this](UINT id) { ::AppendMenuW(edit_menu_, MF_SEPARATOR, id, nullptr); };
+  item(kCmdPaste, text::kMenuPaste);
+  separator(301);
+  item(kCmdCopy, text::kMenuCopy);
+  item(kCmdCut, text::kMenuCut);
+  separator(304);
+  item(kCmdSelectAll, text::kMenuSelectAll);
+  item(kCmdDelete, text::kMenuDelete);
+  separator(307);
+  item(kCmdToolBar, text::kMenuToolBar);
+  separator(309);
+  item(kCmdExit, text::kMenuExit);
+  // The menu bar only holds the popup; it is never attached to the window.
+  ::AppendMenuW(menu_bar_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(edit_menu_),
+                ToWide(text::kMenuTitle).c_str());
+}
+
+void NoteWindow::InstallCommandProcedure() {
+  previous_procedure_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NoteWindow::CommandProcedure)));
+}
+
+void NoteWindow::RestoreCommandProcedure() {
+  if (!previous_procedure_) return;
+  ::SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_procedure_));
+}
+
+LRESULT CALLBACK NoteWindow::CommandProcedure(HWND hwnd, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  auto* self = static_cast<NoteWindow*>(FromHandle(hwnd));
+  if (!self) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  const WNDPROC previous = self->previous_procedure_;
+  if (message == WM_COMMAND && LOWORD(wparam) >= 300 && LOWORD(wparam) <= 310) {
+    try {
+      self->OnEditCommand(LOWORD(wparam));
+    } catch (...) {
+    }
+  }
+  return ::CallWindowProcW(previous, hwnd, message, wparam, lparam);
+}
+
+void NoteWindow::OnEditCommand(int id) {
+  switch (id) {
+    case kCmdToolBar:
+      model_.ToggleToolBar();
+      break;
+    case kCmdExit:
+      model_.CloseNote();
+      break;
+    default:
+      break;
+  }
+}
+
+void NoteWindow::StartTimer(NoteTimer timer) {
+  ::SetTimer(hwnd(), TimerId(timer), static_cast<UINT>(IntervalMs(timer)), nullptr);
+}
+
+void NoteWindow::StopTimer(NoteTimer timer) { ::KillTimer(hwnd(), TimerId(timer)); }
+
+void NoteWindow::EndProgram() { ::PostQuitMessage(0); }
+
+TwipPoint NoteWindow::ClientTwips(LPARAM lparam) const {
+  return {ToTwips(static_cast<short>(LOWORD(lparam))), ToTwips(static_cast<short>(HIWORD(lparam)))};
+}
+
+void NoteWindow::Paint(HDC dc) const {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  norvella::win::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+  norvella::win::UniqueBitmap canvas(::CreateCompatibleBitmap(dc, width, height));
+  norvella::win::SelectedObject selected(memory.get(), canvas.get());
+  norvella::win::UniqueBrush back(::CreateSolidBrush(back_colour_.bgr));
+  ::FillRect(memory.get(), &client, back.get());
+
+  const ControlTable& controls = model_.controls();
+  for (int i = 0; i < kControlCount; ++i) {
+    const ControlState& c = controls[static_cast<size_t>(i)];
+    if (!c.visible) continue;
+    const RECT r = norvella::win::ToPixelRect(c.rect);
+    if (static_cast<Control>(i) == Control::Label1) {
+      norvella::win::UniqueBrush grip(::CreateSolidBrush(kGripColour.bgr));
+      ::FillRect(memory.get(), &r, grip.get());
+    } else if (const auto& picture = pictures_[static_cast<size_t>(i)]) {
+      picture->Draw(memory.get(), r);
+    }
+  }
+  ::BitBlt(dc, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT NoteWindow::OnTextEvent(const MSGFILTER& filter) {
+  switch (filter.msg) {
+    case WM_KEYDOWN:
+      if (!CtrlAlone()) break;
+      if (filter.wParam == 'Q') {
+        model_.CloseNote();
+        return 1;
+      }
+      if (filter.wParam == 'A') {
+        SelectAll();
+        return 1;
+      }
+      break;
+    case WM_LBUTTONDBLCLK:
+      model_.ToggleToolBar();
+      break;
+  }
+  return 0;
+}
+
+LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) model_.OnResize();
+      return 0;
+    case WM_TIMER:
+      model_.OnTimer(static_cast<NoteTimer>(wparam - 1));
+      return 0;
+    case WM_MOUSEMOVE:
+      model_.OnPointerMove(ClientTwips(lparam));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      ::SetCapture(hwnd());  // the release reaches the pressed picture wherever it happens
+      model_.OnButtonDown(ClientTwips(lparam), ButtonOf(message));
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (::GetCapture() == hwnd()) ::ReleaseCapture();
+      model_.OnButtonUp(ClientTwips(lparam), ButtonOf(message));
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT && reinterpret_cast<HWND>(wparam) == hwnd()) {
+        POINT p{};
+        ::GetCursorPos(&p);
+        ::ScreenToClient(hwnd(), &p);
+        const auto hit = HitTest(model_.controls(), {ToTwips(p.x), ToTwips(p.y)});
+        ::SetCursor(::LoadCursorW(nullptr, hit == Control::Label1 ? IDC_SIZENWSE : IDC_ARROW));
+        return TRUE;
+      }
+      break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+      if (header->idFrom == kTextId && header->code == EN_MSGFILTER)
+        return OnTextEvent(*reinterpret_cast<const MSGFILTER*>(lparam));
+      break;
+    }
+    case WM_CLOSE:  // Alt+F4 closes as the close button does, saving first
+      model_.CloseNote();
+      return 0;
+    case WM_QUERYENDSESSION:
+      model_.OnSessionEnding();
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) model_.OnSessionEnding();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      norvella::win::PaintScope paint(hwnd());
+      Paint(paint.dc());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+  }
+  return DefaultHandler(message, wparam, lparam);
+}
+
+}  // namespace norvella::practical_note::win

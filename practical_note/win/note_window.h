@@ -1,0 +1,72 @@
+#pragma once
+// The note window `Form1`: paints the strip's pictures, hosts the rich-text box `Text1` and turns
+// window messages into calls on the PracticalNote model.
+#include <windows.h>
+#include <richedit.h>
+
+#include <array>
+#include <optional>
+
+#include "common/win/handles.h"
+#include "common/win/picture.h"
+#include "common/win/window_base.h"
+#include "practical_note/note.h"
+
+namespace norvella {
+class Screen;
+class SettingsStore;
+}  // namespace norvella
+
+namespace norvella::practical_note::win {
+
+class NoteWindow final : public norvella::win::WindowBase, public NoteView {
+ public:
+  NoteWindow(SettingsStore& store, const Screen& screen, Toast& toast);
+
+  bool Create();
+  PracticalNote& model() { return model_; }
+
+  // NoteView
+  TwipRect Bounds() const override;
+  void SetBounds(const TwipRect& bounds) override;
+  void SetBackColour(Colour colour) override;
+  void SetOpacity(int alpha) override;
+  void SetTopmost(bool topmost) override;
+  void ShowNote() override;
+  void StartWindowDrag() override;
+  void ControlsChanged() override;
+  std::u16string Text() const override;
+  void SetText(std::u16string_view text) override;
+  void SelectAll() override;
+  void PlaceCaretAtEnd() override;
+  void SetSelectionColour(Colour colour) override;
+  void SetTextFont(const NoteFont& font) override;
+  void SetTextBackColour(Colour colour) override;
+  void PlaceTextBox(const TwipRect& box) override;
+  void CreateEditMenu() override;
+  void InstallCommandProcedure() override;
+  void RestoreCommandProcedure() override;
+  void StartTimer(NoteTimer timer) override;
+  void StopTimer(NoteTimer timer) override;
+  void EndProgram() override;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  static LRESULT CALLBACK CommandProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnTextEvent(const MSGFILTER& filter);
+  void OnEditCommand(int id);
+  void Paint(HDC dc) const;
+  TwipPoint ClientTwips(LPARAM lparam) const;
+  int TextLength() const;
+
+  PracticalNote model_;
+  HWND text_ = nullptr;  // child window, destroyed with the note
+  TwipRect requested_bounds_;  // what the model last set, to read it back without pixel rounding
+  Colour back_colour_ = kNoteBackColour;
+  std::array<std::optional<norvella::win::Picture>, kControlCount> pictures_;
+  norvella::win::UniqueMenu menu_bar_;  // owns the popup edit menu
+  HMENU edit_menu_ = nullptr;
+  WNDPROC previous_procedure_ = nullptr;
+};
+
+}  // namespace norvella::practical_note::win

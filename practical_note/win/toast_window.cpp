@@ -1,0 +1,149 @@
+#include "practical_note/win/toast_window.h"
+
+#include "common/win/dpi.h"
+#include "common/win/wide.h"
+#include "practical_note/texts.h"
+
+namespace norvella::practical_note::win {
+namespace {
+
+using norvella::win::ToPixels;
+using norvella::win::ToTwips;
+
+constexpr wchar_t kClassName[] = L"NorvellaB.Toast";
+constexpr UINT kFirstShown = WM_APP + 1;
+constexpr int kMessageTop = 30;  // twips
+
+UINT_PTR TimerId(ToastTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
+
+// "微软雅黑" 10.5 pt.
+HFONT CreateMessageFont() {
+  LOGFONTW lf{};
+  lf.lfHeight = -::MulDiv(105, norvella::win::ScreenDpi(), 720);
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = CLEARTYPE_QUALITY;
+  ::lstrcpynW(lf.lfFaceName, L"微软雅黑", LF_FACESIZE);
+  return ::CreateFontIndirectW(&lf);
+}
+
+}  // namespace
+
+ToastWindow::ToastWindow(const Screen& screen, std::function<void()> on_first_show)
+    : model_(*this, screen), on_first_show_(std::move(on_first_show)), message_(text::kLoading) {}
+
+bool ToastWindow::Create() {
+  if (!RegisterOnce({kClassName})) return false;
+  font_.reset(CreateMessageFont());
+  icon_ = norvella::win::Picture::Load(L"toast");
+  const RECT design{0, 0, ToPixels(Toast::kDesignSize.width), ToPixels(Toast::kDesignSize.height)};
+  if (!WindowBase::Create(kClassName, norvella::win::ToWide(text::kToastTitle).c_str(), WS_POPUP,
+                          WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, design, nullptr))
+    return false;
+  model_.Load();
+  return true;
+}
+
+void ToastWindow::HideFromTaskList() {
+  // A tool window has no taskbar button and stays out of the task switcher.
+  const LONG_PTR ex = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, (ex | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
+}
+
+void ToastWindow::SetBackColour(Colour colour) {
+  back_colour_ = colour;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ToastWindow::SetBounds(const TwipRect& bounds) {
+  const RECT r = norvella::win::ToPixelRect(bounds);
+  ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ToastWindow::ApplyOpacity(int alpha) {
+  const LONG_PTR ex = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(ex & WS_EX_LAYERED)) ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+  ::SetLayeredWindowAttributes(hwnd(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+  ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ToastWindow::Show() { ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE); }
+
+void ToastWindow::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
+
+void ToastWindow::SetMessage(std::u16string_view text) {
+  message_ = std::u16string(text);
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+int ToastWindow::MessageWidth() const {
+  norvella::win::WindowDc dc(hwnd());
+  norvella::win::SelectedObject font(dc.get(), font_.get());
+  SIZE size{};
+  const std::wstring wide = norvella::win::ToWide(message_);
+  ::GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  return ToTwips(size.cx);
+}
+
+void ToastWindow::PlaceMessage(int left) {
+  message_left_ = left;
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ToastWindow::StartTimer(ToastTimer timer) {
+  ::SetTimer(hwnd(), TimerId(timer), static_cast<UINT>(IntervalMs(timer)), nullptr);
+}
+
+void ToastWindow::StopTimer(ToastTimer timer) { ::KillTimer(hwnd(), TimerId(timer)); }
+
+void ToastWindow::Paint(HDC dc) const {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  norvella::win::UniqueBrush back(::CreateSolidBrush(back_colour_.bgr));
+  ::FillRect(dc, &client, back.get());
+  if (icon_) {
+    const int left = ToPixels(Toast::kIconLeft);
+    const int top = ToPixels(Toast::kIconTop);
+    const int size = ToPixels(Toast::kIconSize);
+    icon_->Draw(dc, RECT{left, top, left + size, top + size});
+  }
+  norvella::win::SelectedObject font(dc, font_.get());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  const std::wstring wide = norvella::win::ToWide(message_);
+  ::TextOutW(dc, ToPixels(message_left_), ToPixels(kMessageTop), wide.c_str(),
+             static_cast<int>(wide.size()));
+}
+
+LRESULT ToastWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SHOWWINDOW:
+      if (wparam && model_.TakeFirstShow()) ::PostMessageW(hwnd(), kFirstShown, 0, 0);
+      break;
+    case kFirstShown:
+      ::UpdateWindow(hwnd());  // the loading text is on screen before the note starts
+      if (on_first_show_) on_first_show_();
+      return 0;
+    case WM_TIMER:
+      model_.OnTimer(static_cast<ToastTimer>(wparam - 1));
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      norvella::win::PaintScope paint(hwnd());
+      Paint(paint.dc());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+    case WM_CLOSE:
+      return 0;  // the toast lives as long as the note
+  }
+  return DefaultHandler(message, wparam, lparam);
+}
+
+}  // namespace norvella::practical_note::win
