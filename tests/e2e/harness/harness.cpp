@@ -1,0 +1,239 @@
+#include "tests/e2e/harness/harness.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "common/win/wide.h"
+
+namespace norvella::e2e {
+namespace {
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+struct FindData {
+  DWORD pid;
+  std::wstring_view title;
+  bool visible_only;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lparam) {
+  auto* data = reinterpret_cast<FindData*>(lparam);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != data->pid) return TRUE;
+  if (data->visible_only && !::IsWindowVisible(hwnd)) return TRUE;
+  if (WindowText(hwnd) != data->title) return TRUE;
+  data->found = hwnd;
+  return FALSE;
+}
+
+void SendMouse(int x, int y, DWORD flags) {
+  const int w = ::GetSystemMetrics(SM_CXSCREEN);
+  const int h = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>((x * 65535LL + (w - 1) / 2) / (w - 1));
+  input.mi.dy = static_cast<LONG>((y * 65535LL + (h - 1) / 2) / (h - 1));
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  ::SendInput(1, &input, sizeof input);
+  std::this_thread::sleep_for(20ms);  // let the target's queue take it before the next event
+}
+
+void SendKey(WORD vk, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = flags;
+  ::SendInput(1, &input, sizeof input);
+  std::this_thread::sleep_for(15ms);
+}
+
+}  // namespace
+
+std::wstring WindowsPathOf(std::string_view unix_path) {
+  std::wstring path = L"Z:";
+  for (char c : unix_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return path;
+}
+
+std::wstring DistPath(std::wstring_view file) {
+  std::wstring path = WindowsPathOf(Env("NORVELLA_DIST"));
+  path += L'\\';
+  path += file;
+  return path;
+}
+
+Program Program::Start(const std::wstring& exe, const std::wstring& working_folder) {
+  Program program;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::wstring command = L"\"" + exe + L"\"";
+  if (::CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       working_folder.empty() ? nullptr : working_folder.c_str(), &si, &pi)) {
+    ::CloseHandle(pi.hThread);
+    program.process_.reset(pi.hProcess);
+    program.pid_ = pi.dwProcessId;
+  }
+  return program;
+}
+
+Program::~Program() { Kill(); }
+
+bool Program::Running() const {
+  return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(std::chrono::milliseconds timeout) const {
+  return process_ &&
+         ::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+DWORD Program::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (process_) ::GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+void Program::Kill() {
+  if (Running()) {
+    ::TerminateProcess(process_.get(), 99);
+    ::WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+HWND FindWindowOf(DWORD pid, std::wstring_view title, bool visible_only) {
+  FindData data{pid, title, visible_only};
+  ::EnumWindows(FindProc, reinterpret_cast<LPARAM>(&data));
+  return data.found;
+}
+
+HWND WaitForWindow(DWORD pid, std::wstring_view title, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowOf(pid, title)) != nullptr; }, timeout);
+  return found;
+}
+
+HWND FindChild(HWND parent, std::wstring_view class_name_prefix) {
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[128] = {};
+    ::GetClassNameW(child, name, 128);
+    if (std::wstring_view(name).substr(0, class_name_prefix.size()) == class_name_prefix) return child;
+  }
+  return nullptr;
+}
+
+WindowState ReadWindow(HWND hwnd) {
+  WindowState state;
+  ::GetWindowRect(hwnd, &state.rect);
+  state.visible = ::IsWindowVisible(hwnd) != FALSE;
+  state.ex_style = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  state.topmost = (state.ex_style & WS_EX_TOPMOST) != 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if ((state.ex_style & WS_EX_LAYERED) && ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) &&
+      (flags & LWA_ALPHA))
+    state.alpha = alpha;
+  return state;
+}
+
+std::wstring WindowText(HWND hwnd) {
+  const int length = static_cast<int>(::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = static_cast<int>(
+      ::SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
+void MouseDown(int x, int y, DWORD flag) { SendMouse(x, y, flag); }
+void MouseUp(int x, int y, DWORD flag) { SendMouse(x, y, flag); }
+void Click(int x, int y) {
+  MoveMouse(x, y);
+  MouseDown(x, y);
+  MouseUp(x, y);
+}
+
+void KeyDown(WORD vk) { SendKey(vk, 0); }
+void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
+
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
+  for (WORD m : modifiers) KeyDown(m);
+  KeyDown(vk);
+  KeyUp(vk);
+  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) KeyUp(*it);
+}
+
+void TypeText(std::wstring_view text) {
+  for (wchar_t c : text) {
+    INPUT input[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      input[i].type = INPUT_KEYBOARD;
+      input[i].ki.wScan = c;
+      input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    ::SendInput(2, input, sizeof input[0]);
+    std::this_thread::sleep_for(5ms);
+  }
+}
+
+bool Activate(HWND hwnd) {
+  ::SetForegroundWindow(hwnd);
+  return WaitUntil([&] { return ::GetForegroundWindow() == hwnd; }, 2000ms);
+}
+
+win::RegistrySettingsStore& Store() {
+  static win::RegistrySettingsStore store;
+  return store;
+}
+
+std::u16string StoredB(std::u16string_view key) {
+  return Store().ReadSetting(u"NorvellaB", key, u"<missing>");
+}
+
+void StoreB(std::u16string_view key, std::u16string_view value) {
+  Store().WriteSetting(u"NorvellaB", key, value);
+}
+
+std::string Screenshot(std::string_view name) {
+  const std::string tool = Env("NORVELLA_IMPORT");
+  const std::string folder = Env("NORVELLA_SCREENSHOTS");
+  if (tool.empty() || folder.empty()) return {};
+  const std::string out = folder + "/" + std::string(name) + ".png";
+  // Wine starts Unix programs too: ImageMagick's import reads the X display directly.
+  std::wstring command = WindowsPathOf(tool) + L" -window root ";
+  for (char c : out) command += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  const std::wstring file = WindowsPathOf(out);
+  ::DeleteFileW(file.c_str());
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  const std::wstring exe = WindowsPathOf(tool);
+  if (!::CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
+    return {};
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  // Wine does not wait for a Unix process: wait for the picture to be written completely.
+  LONGLONG last_size = -1;
+  const bool written = WaitUntil(
+      [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return false;
+        const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        const bool stable = size > 0 && size == last_size;
+        last_size = size;
+        if (!stable) std::this_thread::sleep_for(100ms);
+        return stable;
+      },
+      20000ms);
+  return written ? out : std::string();
+}
+
+}  // namespace norvella::e2e

@@ -1,0 +1,101 @@
+#pragma once
+// What the end-to-end tests use to drive the real programs under Wine: start them, find their
+// windows, read window state, send input, read the settings store and take screenshots. Every wait
+// polls its condition with a timeout; nothing sleeps for a fixed time where a condition can be
+// awaited.
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "common/geometry.h"
+#include "common/win/handles.h"
+#include "common/win/registry_settings_store.h"
+
+namespace norvella::e2e {
+
+using namespace std::chrono_literals;
+inline constexpr auto kDefaultTimeout = 5000ms;
+
+// A Windows path for a file of the programs' folder (dist/), from NORVELLA_DIST.
+std::wstring DistPath(std::wstring_view file);
+// "Z:\..." for a path of the Unix side.
+std::wstring WindowsPathOf(std::string_view unix_path);
+
+// A started program; still running when the object goes, it is terminated.
+class Program {
+ public:
+  static Program Start(const std::wstring& exe, const std::wstring& working_folder = L"");
+  Program() = default;  // no program
+  Program(Program&&) = default;
+  Program& operator=(Program&&) = default;
+  ~Program();
+
+  bool started() const { return static_cast<bool>(process_); }
+  DWORD pid() const { return pid_; }
+  HANDLE handle() const { return process_.get(); }
+  bool Running() const;
+  bool WaitForExit(std::chrono::milliseconds timeout = kDefaultTimeout) const;
+  DWORD ExitCode() const;
+  void Kill();
+
+ private:
+  win::UniqueHandle process_;
+  DWORD pid_ = 0;
+};
+
+// Polls `condition` every few milliseconds until it holds or the time is up.
+template <typename Condition>
+bool WaitUntil(Condition&& condition, std::chrono::milliseconds timeout = kDefaultTimeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(2ms);
+  }
+}
+
+// Top-level windows of a process by title (visible ones only, unless asked otherwise).
+HWND FindWindowOf(DWORD pid, std::wstring_view title, bool visible_only = true);
+HWND WaitForWindow(DWORD pid, std::wstring_view title,
+                   std::chrono::milliseconds timeout = kDefaultTimeout);
+HWND FindChild(HWND parent, std::wstring_view class_name_prefix);
+
+struct WindowState {
+  RECT rect{};
+  bool visible = false;
+  bool topmost = false;
+  std::optional<int> alpha;  // the constant alpha of a layered window
+  LONG_PTR ex_style = 0;
+};
+WindowState ReadWindow(HWND hwnd);
+std::wstring WindowText(HWND hwnd);
+// Screen pixels at the display's DPI (96 under the harness).
+inline int Px(int twips) { return TwipsToPixels(twips, 96); }
+
+// Input, as the user would give it.
+void MoveMouse(int x, int y);
+void MouseDown(int x, int y, DWORD button_down_flag = MOUSEEVENTF_LEFTDOWN);
+void MouseUp(int x, int y, DWORD button_up_flag = MOUSEEVENTF_LEFTUP);
+void Click(int x, int y);
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+// A key pressed and released with the given modifier keys held (VK_CONTROL, VK_SHIFT, ...).
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
+void TypeText(std::wstring_view text);
+// Brings a window of another process to the front and waits until it is.
+bool Activate(HWND hwnd);
+
+// The suite's settings store, as the programs see it.
+win::RegistrySettingsStore& Store();
+std::u16string StoredB(std::u16string_view key);  // section "NorvellaB"; "<missing>" if absent
+void StoreB(std::u16string_view key, std::u16string_view value);
+
+// Saves the whole virtual display as <NORVELLA_SCREENSHOTS>/<name>.png; returns the Unix path,
+// or empty when no screenshot tool is available.
+std::string Screenshot(std::string_view name);
+
+}  // namespace norvella::e2e
