@@ -111,6 +111,14 @@ void NoteWindow::SetTopmost(bool topmost) {
 }
 
 void NoteWindow::ShowNote() {
+  if (pending_text_) {
+    // The box has its font, colours and size by now: the text is laid out once, in them.
+    SETTEXTEX set{ST_DEFAULT, 1200};
+    ::SendMessageW(text_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
+                   reinterpret_cast<LPARAM>(pending_text_->c_str()));
+    pending_text_.reset();
+    PlaceCaretAtEnd();
+  }
   ::ShowWindow(hwnd(), SW_SHOW);
   ::SetForegroundWindow(hwnd());
   ::SetFocus(text_);
@@ -130,6 +138,7 @@ int NoteWindow::TextLength() const {
 }
 
 std::u16string NoteWindow::Text() const {
+  if (pending_text_) return norvella::win::FromWide(*pending_text_);
   GETTEXTLENGTHEX length{GTL_USECRLF | GTL_NUMCHARS | GTL_PRECISE, 1200};
   const auto units = static_cast<size_t>(
       ::SendMessageW(text_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
@@ -145,8 +154,16 @@ std::u16string NoteWindow::Text() const {
 }
 
 void NoteWindow::SetText(std::u16string_view text) {
-  SETTEXTEX set{ST_DEFAULT, 1200};
   const std::wstring wide = ToWide(text);
+  if (!::IsWindowVisible(hwnd())) {
+    // Before the note is first shown the text waits: laying out a long text in the rich-text
+    // box and then re-laying it out for each font, colour and size change of the start sequence
+    // would cost more than all the rest of the start.
+    pending_text_ = wide;
+    return;
+  }
+  pending_text_.reset();
+  SETTEXTEX set{ST_DEFAULT, 1200};
   ::SendMessageW(text_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
                  reinterpret_cast<LPARAM>(wide.c_str()));
 }

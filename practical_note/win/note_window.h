@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "common/win/handles.h"
 #include "common/win/picture.h"
@@ -61,6 +62,7 @@ class NoteWindow final : public norvella::win::WindowBase, public NoteView {
 
   PracticalNote model_;
   HWND text_ = nullptr;  // child window, destroyed with the note
+  std::optional<std::wstring> pending_text_;  // set before the note is first shown
   TwipRect requested_bounds_;  // what the model last set, to read it back without pixel rounding
   Colour back_colour_ = kNoteBackColour;
   std::array<std::optional<norvella::win::Picture>, kControlCount> pictures_;
