@@ -17,7 +17,11 @@ constexpr size_t kValueLength = 4000;
 
 // Writer k stores "k:<n>:" followed by filler of its own letter, so a torn value is recognisable.
 std::u16string WriterValue(int writer, int n) {
-  std::u16string value = u"w" + FormatInteger(writer) + u":" + FormatInteger(n) + u":";
+  std::u16string value = u"w";
+  value += FormatInteger(writer);
+  value += u':';
+  value += FormatInteger(n);
+  value += u':';
   value.append(kValueLength - value.size(), static_cast<char16_t>(u'a' + writer));
   return value;
 }

@@ -160,6 +160,10 @@ void Click(int x, int y) {
   MouseUp(x, y);
 }
 
+void ParkPointer() {
+  MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 void KeyDown(WORD vk) { SendKey(vk, 0); }
 void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 

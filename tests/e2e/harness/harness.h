@@ -76,11 +76,14 @@ std::wstring WindowText(HWND hwnd);
 // Screen pixels at the display's DPI (96 under the harness).
 inline int Px(int twips) { return TwipsToPixels(twips, 96); }
 
-// Input, as the user would give it.
+// Input, as the user would give it. Under Wine, a window that appears under the pointer makes
+// Wine take its modifier-key state from the X server, which releases a Ctrl or Shift that
+// SendInput pressed: park the pointer in a corner of the screen before starting a program.
 void MoveMouse(int x, int y);
 void MouseDown(int x, int y, DWORD button_down_flag = MOUSEEVENTF_LEFTDOWN);
 void MouseUp(int x, int y, DWORD button_up_flag = MOUSEEVENTF_LEFTUP);
 void Click(int x, int y);
+void ParkPointer();
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 // A key pressed and released with the given modifier keys held (VK_CONTROL, VK_SHIFT, ...).

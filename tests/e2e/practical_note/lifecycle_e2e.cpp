@@ -25,7 +25,8 @@ TEST_F(Lifecycle, FirstRunShowsTheToastThenTheNote) {
     toast_at_first_sight = ReadWindow(toast);
     note_visible_then = FindWindowOf(program_.pid(), kNoteTitle) != nullptr;
     return true;
-  })) << "the loading toast never showed";
+  })) << "the loading toast never showed; running " << program_.Running() << ", exit code "
+         << program_.ExitCode();
   // The loading strip: 2880 by 375 twips centred on the screen, at alpha 200 until the note fades it.
   EXPECT_EQ(toast_at_first_sight.rect.left, 416);
   EXPECT_EQ(toast_at_first_sight.rect.top, 371);

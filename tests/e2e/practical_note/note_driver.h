@@ -20,6 +20,7 @@ class PracticalNoteTest : public ::testing::Test {
 
   // Starts NorvellaB and waits for its note window.
   HWND StartNote() {
+    ParkPointer();
     program_ = Program::Start(DistPath(L"NorvellaB.exe"));
     EXPECT_TRUE(program_.started());
     note_ = WaitForWindow(program_.pid(), kNoteTitle);
