@@ -13,4 +13,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 bool EqualsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b);
 std::u16string ToAsciiUpper(std::u16string_view text);
 
+// Every line break as CR LF: a lone CR (as the rich-text box keeps its paragraphs) or a lone LF
+// becomes CR LF.
+std::u16string WithCrLf(std::u16string_view text);
+
 }  // namespace norvella

@@ -1,65 +1,37 @@
 #pragma once
-// The pictures of the note's tool strip and their design places. They are windowless: the note
-// window paints the visible ones and hit-tests the pointer against them.
+// The note's tool strip: eleven two-picture buttons, the on-marks of the three toggles and the
+// size grip. The pictures are windowless: the note window paints the visible ones and hands its
+// pointer events to the model, which hit-tests them here.
 #include <array>
-#include <optional>
 #include <string_view>
 
 #include "common/geometry.h"
+#include "common/image_button.h"
 
 namespace norvella::practical_note {
 
-// Each button is a pair: the normal picture and its hot twin ("2"), which carries the tool tip and
-// the action. `chk1` to `chk3` are the on-marks of the three toggles, `Label1` the size grip.
-enum class Control {
-  ADD, ADD2, save, save2, NVA, NVA2, AlphaPlus, AlphaPlus2, AlphaJian, AlphaJian2,
-  tack, tack2, moveme, moveme2, size, size2, setting, setting2, closeme, closeme2, WID, WID2,
-  chk1, chk2, chk3, Label1,
-};
-inline constexpr int kControlCount = static_cast<int>(Control::Label1) + 1;
+// The buttons in the order of the note's ImageButtonSet. Each is a pair: `ADD` and `ADD2`, ...
+enum class Button { ADD, save, NVA, AlphaPlus, AlphaJian, tack, moveme, size, setting, closeme, WID };
+inline constexpr int kButtonCount = static_cast<int>(Button::WID) + 1;
+constexpr ImageButtonSet::Id Id(Button b) { return static_cast<ImageButtonSet::Id>(b); }
 
-struct ControlState {
+// A single picture without a hot twin.
+struct Picture {
   TwipRect rect;
   bool visible = false;
 };
 
-using ControlTable = std::array<ControlState, kControlCount>;
-
-// Places, sizes and visibility as designed.
-ControlTable DesignControls();
-
-constexpr int Index(Control c) { return static_cast<int>(c); }
-
-// The button pairs: the normal picture and its hot twin.
-struct ButtonPair {
-  Control normal;
-  Control hot;
+struct Strip {
+  ImageButtonSet buttons;
+  std::array<Picture, 3> marks;  // `chk1` (stay on top), `chk2` (moving), `chk3` (resizing)
+  Picture grip;                  // `Label1`
 };
-inline constexpr std::array<ButtonPair, 11> kButtonPairs{{
-    {Control::ADD, Control::ADD2},
-    {Control::save, Control::save2},
-    {Control::NVA, Control::NVA2},
-    {Control::AlphaPlus, Control::AlphaPlus2},
-    {Control::AlphaJian, Control::AlphaJian2},
-    {Control::tack, Control::tack2},
-    {Control::moveme, Control::moveme2},
-    {Control::size, Control::size2},
-    {Control::setting, Control::setting2},
-    {Control::closeme, Control::closeme2},
-    {Control::WID, Control::WID2},
-}};
 
-// The hot twin of a normal picture (each pair is declared normal first).
-constexpr Control HotTwin(Control normal) { return static_cast<Control>(Index(normal) + 1); }
+// The strip as designed: places, sizes, tool tips and start visibility.
+Strip DesignStrip();
 
-// The picture under `point` (window coordinates, twips) that reacts to the pointer: the visible
-// buttons and the size grip. The on-marks are decoration and let the pointer through.
-std::optional<Control> HitTest(const ControlTable& controls, TwipPoint point);
-
-// The name of the picture a control shows (empty for the size grip, which is a plain label).
-std::u16string_view PictureName(Control control);
-
-// The tool tip of a hot picture, or empty.
-std::u16string_view ToolTip(Control control);
+// The name of a button's picture: "ADD", or "ADD2" for its hot twin.
+std::u16string_view PictureName(Button button, bool hot);
+inline constexpr std::u16string_view kMarkPicture = u"chk";
 
 }  // namespace norvella::practical_note

@@ -1,30 +1,40 @@
 #include "practical_note/note.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
+#include "common/clipboard.h"
+#include "common/key_state.h"
+#include "common/process_starter.h"
+#include "common/save_dialog.h"
 #include "common/screen.h"
 #include "common/settings_store.h"
 #include "common/settings_values.h"
+#include "common/user_text_file.h"
 #include "practical_note/note_keys.h"
+#include "practical_note/texts.h"
 #include "practical_note/toast.h"
 
 namespace norvella::practical_note {
 
-PracticalNote::PracticalNote(NoteView& view, SettingsStore& store, const Screen& screen, Toast& toast)
+int OpacityPercent(int opacity) {
+  return static_cast<int>(std::lround(opacity * 100.0 / kMaxOpacity));
+}
+
+PracticalNote::PracticalNote(NoteView& view, NoteServices services, Toast& toast)
     : view_(view),
-      store_(store),
-      screen_(screen),
+      services_(std::move(services)),
       toast_(toast),
-      controls_(DesignControls()),
+      strip_(DesignStrip()),
       text_box_{kTextLeft, kTextTopStripShown, 3550, 1110} {}
 
 std::u16string PracticalNote::Read(std::u16string_view key, std::u16string_view fallback) const {
-  return store_.ReadSetting(kPracticalNoteSection, key, fallback);
+  return services_.store.ReadSetting(kPracticalNoteSection, key, fallback);
 }
 
 void PracticalNote::Write(std::u16string_view key, std::u16string_view value) {
-  store_.WriteSetting(kPracticalNoteSection, key, value);
+  services_.store.WriteSetting(kPracticalNoteSection, key, value);
 }
 
 bool PracticalNote::RememberText() const {
@@ -43,12 +53,12 @@ int PracticalNote::StoredOpacity() const {
 TwipPoint PracticalNote::StartPosition() const {
   // Centring uses the size the window has now, the design size; the stored size comes later.
   const TwipSize size = view_.Bounds().Size();
-  const TwipPoint centred = CentredOn(screen_.PrimarySize(), size);
+  const TwipPoint centred = CentredOn(services_.screen.PrimarySize(), size);
   if (!OnOnlyIfYes(Read(key::kRememberLocation, fallback::kYes))) return centred;
   const TwipPoint stored{TwipsValue(Read(key::kLeft, FormatInteger(centred.x))),
                          TwipsValue(Read(key::kTop, FormatInteger(centred.y)))};
   // A place on a monitor that is no longer there would open the note where nobody sees it.
-  if (!IsOnAnyMonitor({stored.x, stored.y, size.width, size.height}, screen_.Monitors()))
+  if (!IsOnAnyMonitor({stored.x, stored.y, size.width, size.height}, services_.screen.Monitors()))
     return centred;
   return stored;
 }
@@ -79,18 +89,19 @@ void PracticalNote::Start() {
   view_.SetTextBackColour(
       ColourValue(Read(key::kBackColor, fallback::kBackColor), Colour{12648447}));
   // 8. to 10. The three toggles and their on-marks.
+  auto& [chk1, chk2, chk3] = strip_.marks;
   if (IsOne(Read(key::kFront, fallback::kOne))) {
     view_.SetTopmost(true);
     toggles_.front = true;
-    controls_[Index(Control::chk1)].visible = true;
+    chk1.visible = true;
   }
   if (IsOne(Read(key::kFormMove, fallback::kOne))) {
     toggles_.may_move = true;
-    controls_[Index(Control::chk2)].visible = true;
+    chk2.visible = true;
   }
   if (IsOne(Read(key::kFormSize, fallback::kOne))) {
-    controls_[Index(Control::Label1)].visible = true;
-    controls_[Index(Control::chk3)].visible = true;
+    strip_.grip.visible = true;
+    chk3.visible = true;
     toggles_.may_size = true;
   }
   // 11. Size.
@@ -116,7 +127,7 @@ void PracticalNote::Start() {
 }
 
 void PracticalNote::OnResize() {
-  LayOutStrip(controls_, text_box_, view_.Bounds().Size(), toggles_);
+  LayOutStrip(strip_, text_box_, view_.Bounds().Size(), toggles_);
   view_.PlaceTextBox(text_box_);
   view_.ControlsChanged();
 }
@@ -145,43 +156,67 @@ void PracticalNote::ShowInfo(std::u16string_view message) {
   toast_.ShowInfo(message, view_.Bounds(), text_box_.top);
 }
 
-void PracticalNote::OnPointerMove(TwipPoint point) {
-  const std::optional<Control> hit = HitTest(controls_, point);
-  if (!hit) {
-    RestoreHotPictures();
+// --- pointer ---------------------------------------------------------------------------------
+
+void PracticalNote::OnPointerMove(TwipPoint point, bool button_down) {
+  if (grip_pressed_) {
+    // The grip follows the pointer: the window grows by the pointer's distance from the grip's
+    // top-left corner, each way, as long as the result stays above 500 twips.
+    if (!button_down) return;
+    const TwipRect r = view_.Bounds();
+    const int x = point.x - strip_.grip.rect.left;
+    const int y = point.y - strip_.grip.rect.top;
+    TwipRect sized = r;
+    if (r.width + x > 500) sized.width = r.width + x;
+    if (r.height + y > 500) sized.height = r.height + y;
+    if (sized != r) view_.SetBounds(sized);
     return;
   }
-  for (const ButtonPair& pair : kButtonPairs) {
-    if (pair.normal != *hit) continue;
-    controls_[Index(pair.normal)].visible = false;
-    controls_[Index(pair.hot)].visible = true;
+  if (strip_.buttons.pressed() || picture_pressed_) return;  // the pressed picture has the pointer
+  if (strip_.buttons.HotAt(point)) return;
+  if (strip_.buttons.OnPointerOverNormal(point)) {
     view_.ControlsChanged();
     return;
   }
+  const bool on_mark = std::any_of(strip_.marks.begin(), strip_.marks.end(), [&](const Picture& m) {
+    return m.visible && m.rect.Contains(point);
+  });
+  if (on_mark || (strip_.grip.visible && strip_.grip.rect.Contains(point))) return;
+  RestoreHotPictures();
 }
 
 void PracticalNote::RestoreHotPictures() {
-  const auto restore = [this](Control normal) {
-    ControlState& hot = controls_[Index(HotTwin(normal))];
-    if (!hot.visible) return;
-    hot.visible = false;
-    controls_[Index(normal)].visible = true;
-  };
+  ImageButtonSet& b = strip_.buttons;
   if (view_.Bounds().width >= kFullStripWidth) {
-    for (Control c : {Control::setting, Control::NVA, Control::save, Control::tack, Control::size,
-                      Control::moveme, Control::AlphaPlus, Control::AlphaJian})
-      restore(c);
+    for (Button c : {Button::setting, Button::NVA, Button::save, Button::tack, Button::size,
+                     Button::moveme, Button::AlphaPlus, Button::AlphaJian})
+      b.Restore(Id(c));
   } else {
-    restore(Control::WID);
+    b.Restore(Id(Button::WID));
   }
-  restore(Control::closeme);
-  restore(Control::ADD);
+  b.Restore(Id(Button::closeme));
+  b.Restore(Id(Button::ADD));
   view_.ControlsChanged();
 }
 
 void PracticalNote::OnButtonDown(TwipPoint point, MouseButton button) {
-  pressed_ = HitTest(controls_, point);
-  if (pressed_) return;
+  if (strip_.grip.visible && strip_.grip.rect.Contains(point)) {
+    grip_pressed_ = true;
+    return;
+  }
+  if (const auto pressed = strip_.buttons.Press(point)) {
+    if (*pressed == Id(Button::AlphaPlus)) StartOpacitySteps(Direction::Up);
+    if (*pressed == Id(Button::AlphaJian)) StartOpacitySteps(Direction::Down);
+    view_.ControlsChanged();
+    return;
+  }
+  const bool on_mark = std::any_of(strip_.marks.begin(), strip_.marks.end(), [&](const Picture& m) {
+    return m.visible && m.rect.Contains(point);
+  });
+  if (strip_.buttons.NormalAt(point) || on_mark) {
+    picture_pressed_ = true;
+    return;
+  }
   // The window's own background: a left drag moves the window; with moving locked it returns to
   // where it was when the button is released.
   if (button != MouseButton::Left) return;
@@ -194,25 +229,168 @@ void PracticalNote::OnButtonDown(TwipPoint point, MouseButton button) {
 }
 
 void PracticalNote::OnButtonUp(TwipPoint point, MouseButton button) {
-  const std::optional<Control> pressed = std::exchange(pressed_, std::nullopt);
-  if (!pressed || button != MouseButton::Left) return;
-  if (HitTest(controls_, point) == pressed) OnClick(*pressed);
+  grip_pressed_ = false;
+  picture_pressed_ = false;
+  const ImageButtonSet::Release release = strip_.buttons.ReleaseAt(point);
+  if (!release.button) return;
+  const auto released = static_cast<Button>(*release.button);
+  if (released == Button::AlphaPlus || released == Button::AlphaJian) StopOpacitySteps();
+  if (release.inside && button == MouseButton::Left) OnClick(released);
+  view_.ControlsChanged();
 }
 
-void PracticalNote::OnClick(Control hot) {
-  switch (hot) {
-    case Control::closeme2:
-      CloseNote();
+void PracticalNote::OnClick(Button button) {
+  switch (button) {
+    case Button::ADD: NewNote(); break;
+    case Button::save: SaveToFile(); break;
+    case Button::NVA: StartProgram(u"\\NorvellaA.exe"); break;
+    case Button::setting: StartProgram(u"\\NVGuide.exe"); break;
+    case Button::tack: ToggleFront(); break;
+    case Button::moveme: ToggleMove(); break;
+    case Button::size: ToggleSize(); break;
+    case Button::closeme: CloseNote(); break;
+    case Button::WID: {
+      const TwipRect r = view_.Bounds();
+      strip_.buttons[Id(Button::WID)].hot_visible = false;
+      view_.SetBounds({r.left, r.top, kFullStripWidth, r.height});
+      view_.ControlsChanged();
       break;
-    default:
-      break;
+    }
+    case Button::AlphaPlus:
+    case Button::AlphaJian:
+      break;  // pressing and releasing them is the whole of their work
   }
+}
+
+// --- toggles ---------------------------------------------------------------------------------
+
+void PracticalNote::ToggleFront() {
+  const bool on = !toggles_.front;
+  Write(key::kFront, OneZero(on));
+  view_.SetTopmost(on);
+  toggles_.front = on;
+  strip_.marks[0].visible = on;
+  view_.ControlsChanged();
+}
+
+void PracticalNote::ToggleMove() {
+  const bool on = !toggles_.may_move;
+  Write(key::kFormMove, OneZero(on));
+  toggles_.may_move = on;
+  strip_.marks[1].visible = on;
+  view_.ControlsChanged();
+}
+
+void PracticalNote::ToggleSize() {
+  const bool on = !toggles_.may_size;
+  Write(key::kFormSize, OneZero(on));
+  toggles_.may_size = on;
+  strip_.marks[2].visible = on;
+  strip_.grip.visible = on;
+  view_.ControlsChanged();
+}
+
+// --- opacity steps ---------------------------------------------------------------------------
+
+void PracticalNote::StartOpacitySteps(Direction direction) {
+  direction_ = direction;
+  // Keeping the key down repeats the press; the running timer must not be restarted by it, or
+  // it would never tick.
+  if (!Running(NoteTimer::Alpha)) Start(NoteTimer::Alpha);
+}
+
+void PracticalNote::StopOpacitySteps() {
+  Stop(NoteTimer::Alpha);
+  std::u16string message(text::kOpacityPrefix);
+  message += FormatInteger(OpacityPercent(opacity_));
+  message += u'%';
+  ShowInfo(message);
+}
+
+void PracticalNote::AlphaTick() {
+  int next = opacity_ + (direction_ == Direction::Up ? kOpacityStep : -kOpacityStep);
+  if (next > kMaxOpacity || next < kMinOpacity) {
+    next = std::clamp(next, kMinOpacity, kMaxOpacity);
+    Stop(NoteTimer::Alpha);
+  }
+  SetOpacity(next);
 }
 
 void PracticalNote::SetOpacity(int alpha) {
   opacity_ = alpha;
   view_.SetOpacity(alpha);
 }
+
+// --- keys and the edit menu ------------------------------------------------------------------
+
+bool PracticalNote::OnTextKeyDown(int virtual_key, KeyModifiers modifiers) {
+  if (!modifiers.CtrlAlone()) return false;
+  switch (virtual_key) {
+    case 'A': view_.SelectAll(); return true;
+    case 'Q': CloseNote(); return true;
+    case kKeyPadPlus: StartOpacitySteps(Direction::Up); return true;
+    case kKeyPadMinus: StartOpacitySteps(Direction::Down); return true;
+    default: return false;
+  }
+}
+
+void PracticalNote::OnTextKeyUp(int virtual_key) {
+  if (virtual_key == kKeyPadPlus || virtual_key == kKeyPadMinus) StopOpacitySteps();
+}
+
+void PracticalNote::OnTextRightButtonUp() { view_.ShowEditMenu(); }
+
+void PracticalNote::OnEditCommand(int id) {
+  switch (id) {
+    case kCmdPaste: view_.ReplaceSelection(services_.clipboard.Text()); break;
+    case kCmdCopy: services_.clipboard.SetText(view_.SelectedText()); break;
+    case kCmdCut:
+      services_.clipboard.SetText(view_.SelectedText());
+      view_.ReplaceSelection(u"");
+      break;
+    case kCmdSelectAll: view_.SelectAll(); break;
+    case kCmdDelete: view_.ReplaceSelection(u""); break;
+    case kCmdToolBar: ToggleToolBar(); break;
+    case kCmdExit: CloseNote(); break;
+    default: break;  // the separators
+  }
+}
+
+// --- saving, new notes, other programs -------------------------------------------------------
+
+void PracticalNote::SaveToFile() {
+  SaveDialogOptions options;
+  options.filters = ParseFilter(text::kSaveFilter);
+  options.initial_folder =
+      last_save_folder_.empty() ? services_.program_folder : last_save_folder_;
+  options.title = std::u16string(text::kSaveTitle);
+  const std::u16string path = CleanDialogPath(services_.save_dialog.Show(options));
+  last_save_folder_ = FolderToRemember(path);
+  if (path.empty()) return;
+  if (!WriteUserTextFile(services_.files, services_.codec, path, view_.Text() + u"\r\n")) {
+    // The earlier file, if any, is still whole; the user must not believe the text is saved.
+    ShowInfo(text::kSaveFailed);
+    return;
+  }
+  ShowInfo(text::kSaved);
+}
+
+void PracticalNote::NewNote() {
+  const TwipRect r = view_.Bounds();
+  Write(key::kLeft, FormatInteger(r.left + 300));
+  Write(key::kTop, FormatInteger(r.top + 300));
+  Write(key::kWidth, FormatInteger(r.width));
+  Write(key::kHeight, FormatInteger(r.height));
+  Write(key::kAlpha, FormatInteger(opacity_));
+  if (!services_.starter.Start(services_.program_path)) ShowInfo(text::kNewNoteFailed);
+}
+
+void PracticalNote::StartProgram(std::u16string_view file_name) {
+  if (!services_.starter.Start(services_.program_folder + std::u16string(file_name)))
+    ShowInfo(text::kProgramFailed);
+}
+
+// --- timers and closing ----------------------------------------------------------------------
 
 void PracticalNote::SaveText() {
   if (RememberText()) Write(key::kText, view_.Text());
@@ -244,15 +422,36 @@ void PracticalNote::OnSessionEnding() {
 void PracticalNote::OnTimer(NoteTimer timer) {
   if (!Running(timer)) return;  // a tick already queued when the timer was stopped
   switch (timer) {
-    case NoteTimer::Save:
-      SaveText();
-      break;
-    case NoteTimer::Close:
-      CloseTick();
-      break;
-    case NoteTimer::Poll:
-    case NoteTimer::Alpha:
-      break;
+    case NoteTimer::Save: SaveText(); break;
+    case NoteTimer::Poll: PollTick(); break;
+    case NoteTimer::Close: CloseTick(); break;
+    case NoteTimer::Alpha: AlphaTick(); break;
+  }
+}
+
+void PracticalNote::PollTick() {
+  // 1. Keep the window inside the left, top and right edges of the primary screen.
+  if (edge_keeping_) {
+    TwipRect r = view_.Bounds();
+    const TwipRect before = r;
+    if (r.left < 0) r.left = 0;
+    if (r.top < 0) r.top = 0;
+    const int screen_width = services_.screen.PrimarySize().width;
+    if (r.left + r.width > screen_width) r.left = screen_width - r.width;
+    if (r != before) view_.SetBounds(r);
+  }
+  // 2. F7, wherever the focus is: the clipboard's text goes to the end of the note.
+  if (services_.keys.DownOrPressedSinceLastQuery(kKeyF7)) {
+    view_.AppendText(services_.clipboard.Text());
+    view_.BringToFront();
+    view_.PlaceCaretAtEnd();
+  }
+  // 3. The smallest size.
+  TwipRect r = view_.Bounds();
+  if (r.width < kNoteMinimumSize.width || r.height < kNoteMinimumSize.height) {
+    r.width = std::max(r.width, kNoteMinimumSize.width);
+    r.height = std::max(r.height, kNoteMinimumSize.height);
+    view_.SetBounds(r);
   }
 }
 

@@ -44,6 +44,8 @@ class NoteView {
   // Topmost or not, without moving or sizing the window.
   virtual void SetTopmost(bool topmost) = 0;
   virtual void ShowNote() = 0;
+  // Shows the window and brings it in front of the others.
+  virtual void BringToFront() = 0;
   // The system's move loop, as a drag on a caption; returns when the button is released.
   virtual void StartWindowDrag() = 0;
   // Repaint the strip from the model's control table.
@@ -52,6 +54,11 @@ class NoteView {
   // The plain text of `Text1`; a line break is CR LF.
   virtual std::u16string Text() const = 0;
   virtual void SetText(std::u16string_view text) = 0;
+  virtual void AppendText(std::u16string_view text) = 0;
+  // The selected text (CR LF line breaks), and replacing it: the new text takes no formatting
+  // of its own.
+  virtual std::u16string SelectedText() const = 0;
+  virtual void ReplaceSelection(std::u16string_view text) = 0;
   virtual void SelectAll() = 0;
   virtual void PlaceCaretAtEnd() = 0;
   virtual void SetSelectionColour(Colour colour) = 0;
@@ -61,6 +68,8 @@ class NoteView {
   virtual void PlaceTextBox(const TwipRect& box) = 0;
 
   virtual void CreateEditMenu() = 0;
+  // The edit menu at the pointer, left-aligned, tracking the left button.
+  virtual void ShowEditMenu() = 0;
   // The note's own command procedure in front of the window's, and back.
   virtual void InstallCommandProcedure() = 0;
   virtual void RestoreCommandProcedure() = 0;

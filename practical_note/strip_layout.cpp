@@ -1,57 +1,49 @@
 #include "practical_note/strip_layout.h"
 
 namespace norvella::practical_note {
-namespace {
 
-void SetLeft(ControlTable& t, Control c, int left) { t[Index(c)].rect.left = left; }
-void SetVisible(ControlTable& t, Control c, bool visible) { t[Index(c)].visible = visible; }
-
-}  // namespace
-
-void LayOutStrip(ControlTable& t, TwipRect& text_box, TwipSize window, const Toggles& toggles) {
+void LayOutStrip(Strip& strip, TwipRect& text_box, TwipSize window, const Toggles& toggles) {
   const int w = window.width;
   const int h = window.height;
-  SetLeft(t, Control::closeme, w - 360);
-  SetLeft(t, Control::closeme2, w - 360);
+  ImageButtonSet& b = strip.buttons;
+  b[Id(Button::closeme)].place.left = w - 360;
 
   text_box.left = kTextLeft;
   text_box.width = w - 60;
   text_box.height = TextBoxHeight(text_box.top, h);
 
-  ControlState& grip = t[Index(Control::Label1)];
-  grip.rect.left = w - grip.rect.width;
-  grip.rect.top = h - grip.rect.height;
+  strip.grip.rect.left = w - strip.grip.rect.width;
+  strip.grip.rect.top = h - strip.grip.rect.height;
 
   if (w < kNarrowStripWidth) return;
 
-  // Buttons that exist only on the full strip, with their hot twins.
-  static constexpr Control kFullOnly[] = {Control::save,      Control::NVA,    Control::setting,
-                                          Control::AlphaPlus, Control::AlphaJian, Control::size,
-                                          Control::moveme,    Control::tack};
+  // Buttons that exist only on the full strip.
+  static constexpr Button kFullOnly[] = {Button::save,      Button::NVA,  Button::setting,
+                                         Button::AlphaPlus, Button::AlphaJian, Button::size,
+                                         Button::moveme,    Button::tack};
+  auto& [chk1, chk2, chk3] = strip.marks;
   if (w >= kFullStripWidth) {
-    for (Control c : kFullOnly) SetVisible(t, c, true);
-    SetVisible(t, Control::chk1, toggles.front);
-    SetVisible(t, Control::chk2, toggles.may_move);
-    SetVisible(t, Control::chk3, toggles.may_size);
-    for (Control c : {Control::setting, Control::setting2}) SetLeft(t, c, w - 720);
-    for (Control c : {Control::size, Control::size2, Control::chk3}) SetLeft(t, c, w - 1080);
-    for (Control c : {Control::moveme, Control::moveme2, Control::chk2}) SetLeft(t, c, w - 1440);
-    for (Control c : {Control::tack, Control::tack2, Control::chk1}) SetLeft(t, c, w - 1800);
-    SetVisible(t, Control::WID, false);
-    SetVisible(t, Control::WID2, false);
+    for (Button c : kFullOnly) b[Id(c)].normal_visible = true;
+    chk1.visible = toggles.front;
+    chk2.visible = toggles.may_move;
+    chk3.visible = toggles.may_size;
+    b[Id(Button::setting)].place.left = w - 720;
+    b[Id(Button::size)].place.left = chk3.rect.left = w - 1080;
+    b[Id(Button::moveme)].place.left = chk2.rect.left = w - 1440;
+    b[Id(Button::tack)].place.left = chk1.rect.left = w - 1800;
+    b[Id(Button::WID)].normal_visible = false;
+    b[Id(Button::WID)].hot_visible = false;
     return;
   }
 
-  for (Control c : kFullOnly) {
-    SetVisible(t, c, false);
-    // A hot twin left showing would float alone on the narrow strip.
-    SetVisible(t, HotTwin(c), false);
+  for (Button c : kFullOnly) {
+    b[Id(c)].normal_visible = false;
+    b[Id(c)].hot_visible = false;  // a hot twin left showing would float alone on the narrow strip
   }
-  for (Control c : {Control::chk1, Control::chk2, Control::chk3}) SetVisible(t, c, false);
-  const int wid_left = (w - t[Index(Control::WID)].rect.width) / 2;
-  SetLeft(t, Control::WID, wid_left);
-  SetLeft(t, Control::WID2, wid_left);
-  SetVisible(t, Control::WID, true);
+  chk1.visible = chk2.visible = chk3.visible = false;
+  ImageButton& wid = b[Id(Button::WID)];
+  wid.place.left = (w - wid.place.width) / 2;
+  wid.normal_visible = true;
 }
 
 }  // namespace norvella::practical_note

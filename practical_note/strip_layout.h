@@ -7,9 +7,9 @@ namespace norvella::practical_note {
 
 // The states of the three toggles, as kept in the tags of their on-marks `chk1` to `chk3`.
 struct Toggles {
-  bool front = false;      // chk1: stay on top
-  bool may_move = false;   // chk2: moving allowed
-  bool may_size = false;   // chk3: resizing allowed
+  bool front = false;     // chk1: stay on top
+  bool may_move = false;  // chk2: moving allowed
+  bool may_size = false;  // chk3: resizing allowed
 };
 
 inline constexpr int kTextLeft = 30;
@@ -23,6 +23,6 @@ constexpr int TextBoxHeight(int text_top, int height) {
   return text_top == kTextTopStripCovered ? height - 60 : height - 390;
 }
 
-void LayOutStrip(ControlTable& controls, TwipRect& text_box, TwipSize window, const Toggles& toggles);
+void LayOutStrip(Strip& strip, TwipRect& text_box, TwipSize window, const Toggles& toggles);
 
 }  // namespace norvella::practical_note

@@ -23,6 +23,7 @@ inline constexpr std::u16string_view kTipClose = u"关闭";
 // Toast messages.
 inline constexpr std::u16string_view kOpacityPrefix = u"当前透明度：";
 inline constexpr std::u16string_view kSaved = u"保存完成";
+inline constexpr std::u16string_view kSaveFailed = u"保存失败，文件没有写入";
 inline constexpr std::u16string_view kNewNoteFailed = u"打开组件失败";
 inline constexpr std::u16string_view kProgramFailed = u"打开组件失败。";
 

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "common/win/registry_settings_store.h"
+#include "common/win/win32_desktop.h"
+#include "common/win/win32_file_system.h"
 #include "common/win/win32_services.h"
 #include "practical_note/win/note_window.h"
 #include "practical_note/win/toast_window.h"
@@ -27,16 +29,28 @@ class NoteProgram {
 
  private:
   void StartNote() {
-    note_ = std::make_unique<NoteWindow>(store_, screen_, toast_.model());
+    const std::u16string folder = norvella::win::ProgramFolder();
+    norvella::practical_note::NoteServices services{
+        store_, screen_, clipboard_, keys_, starter_, save_dialog_, files_, codec_, folder,
+        folder + u"\\" + norvella::win::ProgramFileName()};
+    note_ = std::make_unique<NoteWindow>(std::move(services), toast_.model());
     if (!note_->Create()) {
       ::PostQuitMessage(1);
       return;
     }
+    clipboard_.set_owner(note_->hwnd());
+    save_dialog_.set_owner(note_->hwnd());
     note_->model().Start();
   }
 
   norvella::win::RegistrySettingsStore store_;
   norvella::win::Win32Screen screen_;
+  norvella::win::Win32Clipboard clipboard_;
+  norvella::win::Win32KeyState keys_;
+  norvella::win::Win32ProcessStarter starter_;
+  norvella::win::Win32SaveDialog save_dialog_;
+  norvella::win::Win32FileSystem files_;
+  norvella::win::Win32NarrowCodec codec_;
   ToastWindow toast_;
   std::unique_ptr<NoteWindow> note_;
 };

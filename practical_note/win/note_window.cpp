@@ -1,9 +1,11 @@
 #include "practical_note/win/note_window.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <string>
 
+#include "common/utf.h"
 #include "common/win/dpi.h"
 #include "common/win/wide.h"
 #include "practical_note/texts.h"
@@ -19,12 +21,6 @@ constexpr wchar_t kClassName[] = L"NorvellaB.Note";
 constexpr int kTextId = 1;
 constexpr Colour kGripColour = Colour::FromRgb(40, 40, 45);
 
-// Edit menu command identifiers.
-enum : UINT {
-  kCmdPaste = 300, kCmdCopy = 302, kCmdCut = 303, kCmdSelectAll = 305, kCmdDelete = 306,
-  kCmdToolBar = 308, kCmdExit = 310,
-};
-
 UINT_PTR TimerId(NoteTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
 // The rich-text control: Msftedit's, or the older riched20 one where that is missing.
@@ -37,16 +33,18 @@ const wchar_t* RichEditClass() {
   return name;
 }
 
-bool CtrlAlone() {
-  return (::GetKeyState(VK_CONTROL) & 0x8000) && !(::GetKeyState(VK_SHIFT) & 0x8000) &&
-         !(::GetKeyState(VK_MENU) & 0x8000);
+KeyModifiers CurrentModifiers() {
+  return {(::GetKeyState(VK_CONTROL) & 0x8000) != 0, (::GetKeyState(VK_SHIFT) & 0x8000) != 0,
+          (::GetKeyState(VK_MENU) & 0x8000) != 0};
 }
 
 MouseButton ButtonOf(UINT message) {
   switch (message) {
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
     case WM_RBUTTONUP: return MouseButton::Right;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
     case WM_MBUTTONUP: return MouseButton::Middle;
     default: return MouseButton::Left;
   }
@@ -54,15 +52,18 @@ MouseButton ButtonOf(UINT message) {
 
 }  // namespace
 
-NoteWindow::NoteWindow(SettingsStore& store, const Screen& screen, Toast& toast)
-    : model_(*this, store, screen, toast) {}
+NoteWindow::NoteWindow(NoteServices services, Toast& toast)
+    : model_(*this, std::move(services), toast) {}
 
 bool NoteWindow::Create() {
   if (!RegisterOnce({kClassName, CS_DBLCLKS})) return false;
-  for (int i = 0; i < kControlCount; ++i) {
-    const std::u16string_view name = PictureName(static_cast<Control>(i));
-    if (!name.empty()) pictures_[static_cast<size_t>(i)] = norvella::win::Picture::Load(ToWide(name));
+  for (int i = 0; i < kButtonCount; ++i) {
+    for (int hot = 0; hot < 2; ++hot) {
+      pictures_[static_cast<size_t>(i)][static_cast<size_t>(hot)] =
+          norvella::win::Picture::Load(ToWide(PictureName(static_cast<Button>(i), hot != 0)));
+    }
   }
+  mark_picture_ = norvella::win::Picture::Load(ToWide(kMarkPicture));
   requested_bounds_ = {0, 0, kNoteDesignSize.width, kNoteDesignSize.height};
   const RECT design = norvella::win::ToPixelRect(requested_bounds_);
   if (!WindowBase::Create(kClassName, ToWide(text::kNoteTitle).c_str(), WS_POPUP | WS_CLIPCHILDREN,
@@ -80,6 +81,9 @@ bool NoteWindow::Create() {
   ::SendMessageW(text_, EM_SETTEXTMODE, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
   ::SendMessageW(text_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   ::SendMessageW(text_, EM_SETEVENTMASK, 0, ENM_KEYEVENTS | ENM_MOUSEEVENTS);
+  tool_tips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX |
+                                 TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(), nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
   return true;
 }
 
@@ -124,12 +128,42 @@ void NoteWindow::ShowNote() {
   ::SetFocus(text_);
 }
 
+void NoteWindow::BringToFront() {
+  ::ShowWindow(hwnd(), SW_SHOW);
+  ::SetWindowPos(hwnd(), model_.toggles().front ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+  ::SetForegroundWindow(hwnd());
+}
+
 void NoteWindow::StartWindowDrag() {
   ::ReleaseCapture();
   ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-void NoteWindow::ControlsChanged() { ::InvalidateRect(hwnd(), nullptr, FALSE); }
+void NoteWindow::ControlsChanged() {
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateToolTips();
+}
+
+void NoteWindow::UpdateToolTips() {
+  if (!tool_tips_) return;
+  // One tool per hot picture that shows now, where it shows.
+  const ImageButtonSet& buttons = model_.strip().buttons;
+  for (int i = 0; i < buttons.size(); ++i) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd();
+    tool.uId = static_cast<UINT_PTR>(i) + 1;
+    ::SendMessageW(tool_tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    const ImageButton& b = buttons[i];
+    if (!b.hot_visible || b.tool_tip.empty()) continue;
+    std::wstring tip = ToWide(b.tool_tip);
+    tool.uFlags = 0;
+    tool.rect = norvella::win::ToPixelRect(b.HotRect());
+    tool.lpszText = tip.data();
+    ::SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
 
 int NoteWindow::TextLength() const {
   GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
@@ -166,6 +200,33 @@ void NoteWindow::SetText(std::u16string_view text) {
   SETTEXTEX set{ST_DEFAULT, 1200};
   ::SendMessageW(text_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
                  reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void NoteWindow::AppendText(std::u16string_view text) {
+  if (text.empty()) return;
+  if (pending_text_) {
+    *pending_text_ += ToWide(text);
+    return;
+  }
+  PlaceCaretAtEnd();
+  const std::wstring wide = ToWide(text);
+  ::SendMessageW(text_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::u16string NoteWindow::SelectedText() const {
+  CHARRANGE range{};
+  ::SendMessageW(text_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  if (range.cpMax <= range.cpMin) return {};
+  std::wstring text(static_cast<size_t>(range.cpMax - range.cpMin) + 1, L'\0');
+  const auto copied = static_cast<size_t>(
+      ::SendMessageW(text_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data())));
+  text.resize(copied < text.size() ? copied : text.size() - 1);
+  return WithCrLf(norvella::win::FromWide(text));
+}
+
+void NoteWindow::ReplaceSelection(std::u16string_view text) {
+  const std::wstring wide = ToWide(text);
+  ::SendMessageW(text_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void NoteWindow::SelectAll() {
@@ -238,6 +299,12 @@ void NoteWindow::CreateEditMenu() {
                 ToWide(text::kMenuTitle).c_str());
 }
 
+void NoteWindow::ShowEditMenu() {
+  POINT at{};
+  ::GetCursorPos(&at);
+  ::TrackPopupMenu(edit_menu_, TPM_LEFTALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+}
+
 void NoteWindow::InstallCommandProcedure() {
   previous_procedure_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
       hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NoteWindow::CommandProcedure)));
@@ -255,24 +322,11 @@ LRESULT CALLBACK NoteWindow::CommandProcedure(HWND hwnd, UINT message, WPARAM wp
   const WNDPROC previous = self->previous_procedure_;
   if (message == WM_COMMAND && LOWORD(wparam) >= 300 && LOWORD(wparam) <= 310) {
     try {
-      self->OnEditCommand(LOWORD(wparam));
+      self->model_.OnEditCommand(LOWORD(wparam));
     } catch (...) {
     }
   }
   return ::CallWindowProcW(previous, hwnd, message, wparam, lparam);
-}
-
-void NoteWindow::OnEditCommand(int id) {
-  switch (id) {
-    case kCmdToolBar:
-      model_.ToggleToolBar();
-      break;
-    case kCmdExit:
-      model_.CloseNote();
-      break;
-    default:
-      break;
-  }
 }
 
 void NoteWindow::StartTimer(NoteTimer timer) {
@@ -282,6 +336,12 @@ void NoteWindow::StartTimer(NoteTimer timer) {
 void NoteWindow::StopTimer(NoteTimer timer) { ::KillTimer(hwnd(), TimerId(timer)); }
 
 void NoteWindow::EndProgram() { ::PostQuitMessage(0); }
+
+void NoteWindow::RelayToToolTips(UINT message, WPARAM wparam, LPARAM lparam) const {
+  if (!tool_tips_) return;
+  MSG msg{hwnd(), message, wparam, lparam, static_cast<DWORD>(::GetMessageTime()), {}};
+  ::SendMessageW(tool_tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
 
 TwipPoint NoteWindow::ClientTwips(LPARAM lparam) const {
   return {ToTwips(static_cast<short>(LOWORD(lparam))), ToTwips(static_cast<short>(HIWORD(lparam)))};
@@ -298,17 +358,20 @@ void NoteWindow::Paint(HDC dc) const {
   norvella::win::UniqueBrush back(::CreateSolidBrush(back_colour_.bgr));
   ::FillRect(memory.get(), &client, back.get());
 
-  const ControlTable& controls = model_.controls();
-  for (int i = 0; i < kControlCount; ++i) {
-    const ControlState& c = controls[static_cast<size_t>(i)];
-    if (!c.visible) continue;
-    const RECT r = norvella::win::ToPixelRect(c.rect);
-    if (static_cast<Control>(i) == Control::Label1) {
-      norvella::win::UniqueBrush grip(::CreateSolidBrush(kGripColour.bgr));
-      ::FillRect(memory.get(), &r, grip.get());
-    } else if (const auto& picture = pictures_[static_cast<size_t>(i)]) {
-      picture->Draw(memory.get(), r);
-    }
+  const Strip& strip = model_.strip();
+  for (int i = 0; i < strip.buttons.size(); ++i) {
+    const ImageButton& b = strip.buttons[i];
+    const auto& pictures = pictures_[static_cast<size_t>(i)];
+    if (b.normal_visible && pictures[0]) pictures[0]->Draw(memory.get(), norvella::win::ToPixelRect(b.place));
+    if (b.hot_visible && pictures[1]) pictures[1]->Draw(memory.get(), norvella::win::ToPixelRect(b.HotRect()));
+  }
+  for (const Picture& mark : strip.marks) {
+    if (mark.visible && mark_picture_) mark_picture_->Draw(memory.get(), norvella::win::ToPixelRect(mark.rect));
+  }
+  if (strip.grip.visible) {
+    const RECT r = norvella::win::ToPixelRect(strip.grip.rect);
+    norvella::win::UniqueBrush grip(::CreateSolidBrush(kGripColour.bgr));
+    ::FillRect(memory.get(), &r, grip.get());
   }
   ::BitBlt(dc, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
 }
@@ -316,18 +379,15 @@ void NoteWindow::Paint(HDC dc) const {
 LRESULT NoteWindow::OnTextEvent(const MSGFILTER& filter) {
   switch (filter.msg) {
     case WM_KEYDOWN:
-      if (!CtrlAlone()) break;
-      if (filter.wParam == 'Q') {
-        model_.CloseNote();
-        return 1;
-      }
-      if (filter.wParam == 'A') {
-        SelectAll();
-        return 1;
-      }
+      return model_.OnTextKeyDown(static_cast<int>(filter.wParam), CurrentModifiers()) ? 1 : 0;
+    case WM_KEYUP:
+      model_.OnTextKeyUp(static_cast<int>(filter.wParam));
       break;
     case WM_LBUTTONDBLCLK:
-      model_.ToggleToolBar();
+      model_.OnTextDoubleClick();
+      break;
+    case WM_RBUTTONUP:
+      model_.OnTextRightButtonUp();
       break;
   }
   return 0;
@@ -342,17 +402,24 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       model_.OnTimer(static_cast<NoteTimer>(wparam - 1));
       return 0;
     case WM_MOUSEMOVE:
-      model_.OnPointerMove(ClientTwips(lparam));
+      RelayToToolTips(message, wparam, lparam);
+      model_.OnPointerMove(ClientTwips(lparam),
+                           (wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      RelayToToolTips(message, wparam, lparam);
       ::SetCapture(hwnd());  // the release reaches the pressed picture wherever it happens
       model_.OnButtonDown(ClientTwips(lparam), ButtonOf(message));
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+      RelayToToolTips(message, wparam, lparam);
       if (::GetCapture() == hwnd()) ::ReleaseCapture();
       model_.OnButtonUp(ClientTwips(lparam), ButtonOf(message));
       return 0;
@@ -361,8 +428,9 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         POINT p{};
         ::GetCursorPos(&p);
         ::ScreenToClient(hwnd(), &p);
-        const auto hit = HitTest(model_.controls(), {ToTwips(p.x), ToTwips(p.y)});
-        ::SetCursor(::LoadCursorW(nullptr, hit == Control::Label1 ? IDC_SIZENWSE : IDC_ARROW));
+        const Picture& grip = model_.strip().grip;
+        const bool on_grip = grip.visible && grip.rect.Contains({ToTwips(p.x), ToTwips(p.y)});
+        ::SetCursor(::LoadCursorW(nullptr, on_grip ? IDC_SIZENWSE : IDC_ARROW));
         return TRUE;
       }
       break;

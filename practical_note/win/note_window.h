@@ -13,16 +13,11 @@
 #include "common/win/window_base.h"
 #include "practical_note/note.h"
 
-namespace norvella {
-class Screen;
-class SettingsStore;
-}  // namespace norvella
-
 namespace norvella::practical_note::win {
 
 class NoteWindow final : public norvella::win::WindowBase, public NoteView {
  public:
-  NoteWindow(SettingsStore& store, const Screen& screen, Toast& toast);
+  NoteWindow(NoteServices services, Toast& toast);
 
   bool Create();
   PracticalNote& model() { return model_; }
@@ -34,10 +29,14 @@ class NoteWindow final : public norvella::win::WindowBase, public NoteView {
   void SetOpacity(int alpha) override;
   void SetTopmost(bool topmost) override;
   void ShowNote() override;
+  void BringToFront() override;
   void StartWindowDrag() override;
   void ControlsChanged() override;
   std::u16string Text() const override;
   void SetText(std::u16string_view text) override;
+  void AppendText(std::u16string_view text) override;
+  std::u16string SelectedText() const override;
+  void ReplaceSelection(std::u16string_view text) override;
   void SelectAll() override;
   void PlaceCaretAtEnd() override;
   void SetSelectionColour(Colour colour) override;
@@ -45,6 +44,7 @@ class NoteWindow final : public norvella::win::WindowBase, public NoteView {
   void SetTextBackColour(Colour colour) override;
   void PlaceTextBox(const TwipRect& box) override;
   void CreateEditMenu() override;
+  void ShowEditMenu() override;
   void InstallCommandProcedure() override;
   void RestoreCommandProcedure() override;
   void StartTimer(NoteTimer timer) override;
@@ -55,17 +55,20 @@ class NoteWindow final : public norvella::win::WindowBase, public NoteView {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   static LRESULT CALLBACK CommandProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnTextEvent(const MSGFILTER& filter);
-  void OnEditCommand(int id);
   void Paint(HDC dc) const;
+  void UpdateToolTips();
+  void RelayToToolTips(UINT message, WPARAM wparam, LPARAM lparam) const;
   TwipPoint ClientTwips(LPARAM lparam) const;
   int TextLength() const;
 
   PracticalNote model_;
-  HWND text_ = nullptr;  // child window, destroyed with the note
+  HWND text_ = nullptr;      // child window, destroyed with the note
+  HWND tool_tips_ = nullptr;  // owned by the note, destroyed with it
   std::optional<std::wstring> pending_text_;  // set before the note is first shown
   TwipRect requested_bounds_;  // what the model last set, to read it back without pixel rounding
   Colour back_colour_ = kNoteBackColour;
-  std::array<std::optional<norvella::win::Picture>, kControlCount> pictures_;
+  std::array<std::array<std::optional<norvella::win::Picture>, 2>, kButtonCount> pictures_;
+  std::optional<norvella::win::Picture> mark_picture_;
   norvella::win::UniqueMenu menu_bar_;  // owns the popup edit menu
   HMENU edit_menu_ = nullptr;
   WNDPROC previous_procedure_ = nullptr;

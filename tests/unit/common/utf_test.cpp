@@ -25,5 +25,12 @@ TEST(Utf, AsciiCaseFolding) {
   EXPECT_EQ(ToAsciiUpper(u"NorvellaB 便签"), u"NORVELLAB 便签");
 }
 
+TEST(Utf, LineBreaksBecomeCrLf) {
+  EXPECT_EQ(WithCrLf(u"a\rb\r\nc\nd\r"), u"a\r\nb\r\nc\r\nd\r\n");
+  EXPECT_EQ(WithCrLf(u"\r\n\r\n"), u"\r\n\r\n");
+  EXPECT_EQ(WithCrLf(u"\n\r"), u"\r\n\r\n");
+  EXPECT_EQ(WithCrLf(u""), u"");
+}
+
 }  // namespace
 }  // namespace norvella

@@ -23,6 +23,7 @@ class FakeNoteView final : public NoteView {
   bool menu_created = false;
   bool procedure_installed = false;
   std::u16string text;
+  std::u16string selected;  // what the user has selected in the text
   Colour back_colour{0xFFFFFFFF};
   Colour text_back_colour{0xFFFFFFFF};
   Colour selection_colour{0xFFFFFFFF};
@@ -57,15 +58,27 @@ class FakeNoteView final : public NoteView {
     shown = true;
     log.push_back("ShowNote");
   }
+  void BringToFront() override { log.push_back("BringToFront"); }
   void StartWindowDrag() override {
     log.push_back("StartWindowDrag");
     if (during_drag) during_drag(*this);
   }
   void ControlsChanged() override {}
+  // Moves and sizes as a user would, telling the note as WM_SIZE does.
+  void UserSetsBounds(const TwipRect& b) { SetBounds(b); }
   std::u16string Text() const override { return text; }
   void SetText(std::u16string_view t) override {
     text = std::u16string(t);
     log.push_back("SetText " + Utf16ToUtf8(t));
+  }
+  void AppendText(std::u16string_view t) override {
+    text += t;
+    log.push_back("AppendText " + Utf16ToUtf8(t));
+  }
+  std::u16string SelectedText() const override { return selected; }
+  void ReplaceSelection(std::u16string_view t) override {
+    log.push_back("ReplaceSelection " + Utf16ToUtf8(t));
+    selected.clear();
   }
   void SelectAll() override { log.push_back("SelectAll"); }
   void PlaceCaretAtEnd() override { log.push_back("PlaceCaretAtEnd"); }
@@ -82,6 +95,7 @@ class FakeNoteView final : public NoteView {
     log.push_back("SetTextBackColour");
   }
   void PlaceTextBox(const TwipRect& box) override { text_box = box; }
+  void ShowEditMenu() override { log.push_back("ShowEditMenu"); }
   void CreateEditMenu() override {
     menu_created = true;
     log.push_back("CreateEditMenu");

@@ -58,7 +58,7 @@ TEST_F(NoteRunning, CloseWritesGeometryThenRisesAndFadesOutTickByTick) {
 TEST_F(NoteRunning, FromOpacity17TheFirstTickReachesZeroAndTheSecondEnds) {
   ResetStore();
   Store(u"Alpha", u"17");
-  StartedNote n(store, screen);
+  StartedNote n(*this);
   n.note.CloseNote();
   n.note.OnTimer(NoteTimer::Close);
   EXPECT_EQ(n.view.opacity, 0);
@@ -113,13 +113,13 @@ TEST_F(NoteRunning, SessionEndWritesWhatACloseWould) {
 }
 
 TEST_F(NoteRunning, CloseButtonHoverAndClick) {
-  const TwipRect close = Rect(Control::closeme);
+  const TwipRect close = Pair(Button::closeme).place;
   const TwipPoint on_close{close.left + 100, close.top + 100};
   EXPECT_EQ(close.left, 3800 - 360);
 
-  note.OnPointerMove(on_close);
-  EXPECT_FALSE(Visible(Control::closeme));
-  EXPECT_TRUE(Visible(Control::closeme2));
+  note.OnPointerMove(on_close, false);
+  EXPECT_FALSE(NormalShown(Button::closeme));
+  EXPECT_TRUE(HotShown(Button::closeme));
 
   // Press on the hot picture, release outside it: nothing happens.
   note.OnButtonDown(on_close, MouseButton::Left);
@@ -136,9 +136,9 @@ TEST_F(NoteRunning, CloseButtonHoverAndClick) {
   EXPECT_TRUE(note.closing());
 
   // Back over the strip's background: the normal picture returns.
-  note.OnPointerMove({700, 300});
-  EXPECT_TRUE(Visible(Control::closeme));
-  EXPECT_FALSE(Visible(Control::closeme2));
+  note.OnPointerMove({700, 300}, false);
+  EXPECT_TRUE(NormalShown(Button::closeme));
+  EXPECT_FALSE(HotShown(Button::closeme));
 }
 
 TEST_F(NoteRunning, DragOnTheBackgroundMovesTheWindowUnlessMovingIsLocked) {

@@ -2,16 +2,38 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_store.h"
+#include "tests/support/desktop_fakes.h"
 #include "tests/support/fake_screen.h"
+#include "tests/support/gbk_codec.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/unit/practical_note/fakes.h"
 
 namespace norvella::practical_note::testing {
 
-// A complete note of its own, started on `store`: for tables of start-up cases.
+inline constexpr char16_t kProgramFolder[] = u"C:\\Program Files\\Norvella";
+inline constexpr char16_t kProgramPath[] = u"C:\\Program Files\\Norvella\\NorvellaB.exe";
+
+// The system around a note: store, screen and the desktop services, all doubles.
+struct NoteSystem {
+  NoteServices Services() {
+    return NoteServices{store, screen, clipboard, keys, starter, save_dialog, files, gbk,
+                        kProgramFolder, kProgramPath};
+  }
+  norvella::testing::MemorySettingsStore store;
+  norvella::testing::FakeScreen screen;
+  norvella::testing::FakeClipboard clipboard;
+  norvella::testing::FakeKeyState keys;
+  norvella::testing::FakeProcessStarter starter;
+  norvella::testing::FakeSaveDialog save_dialog;
+  norvella::testing::MemoryFileSystem files;
+  norvella::testing::GbkCodec gbk;
+};
+
+// A complete note of its own, started on `system`: for tables of start-up cases.
 struct StartedNote {
-  StartedNote(SettingsStore& store, const Screen& screen)
-      : toast(toast_view, screen), note(view, store, screen, toast) {
+  explicit StartedNote(NoteSystem& system)
+      : toast(toast_view, system.screen), note(view, system.Services(), toast) {
     view.note = &note;
     note.Start();
   }
@@ -22,7 +44,7 @@ struct StartedNote {
 };
 
 // A note on a 1024 by 768 screen at 96 dpi (15 twips a pixel) with an empty store.
-class NoteFixture : public ::testing::Test {
+class NoteFixture : public ::testing::Test, protected NoteSystem {
  protected:
   NoteFixture() { view.note = &note; }
 
@@ -40,15 +62,27 @@ class NoteFixture : public ::testing::Test {
   void Tick(NoteTimer timer, int times = 1) {
     for (int i = 0; i < times && view.timers.count(timer); ++i) note.OnTimer(timer);
   }
-  bool Visible(Control c) const { return note.controls()[Index(c)].visible; }
-  TwipRect Rect(Control c) const { return note.controls()[Index(c)].rect; }
+  const ImageButton& Pair(Button b) const { return note.strip().buttons[Id(b)]; }
+  bool NormalShown(Button b) const { return Pair(b).normal_visible; }
+  bool HotShown(Button b) const { return Pair(b).hot_visible; }
+  bool MarkShown(int i) const { return note.strip().marks[static_cast<size_t>(i)].visible; }
+  bool GripShown() const { return note.strip().grip.visible; }
+  // The middle of a button's picture.
+  TwipPoint On(Button b) const {
+    const TwipRect r = Pair(b).place;
+    return {r.left + r.width / 2, r.top + r.height / 2};
+  }
+  // Hover, press and release the left button on a button: a click as the user makes it.
+  void ClickButton(Button b) {
+    note.OnPointerMove(On(b), false);
+    note.OnButtonDown(On(b), MouseButton::Left);
+    note.OnButtonUp(On(b), MouseButton::Left);
+  }
 
-  norvella::testing::MemorySettingsStore store;
-  norvella::testing::FakeScreen screen;
   FakeToastView toast_view;
   Toast toast{toast_view, screen};
   FakeNoteView view;
-  PracticalNote note{view, store, screen, toast};
+  PracticalNote note{view, Services(), toast};
 };
 
 }  // namespace norvella::practical_note::testing

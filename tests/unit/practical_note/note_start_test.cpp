@@ -22,8 +22,8 @@ TEST_F(NoteStart, FirstRunWithAnEmptyStore) {
   EXPECT_EQ(view.back_colour, Colour::FromRgb(40, 45, 45));
   EXPECT_TRUE(view.topmost);
   EXPECT_TRUE(note.toggles().front && note.toggles().may_move && note.toggles().may_size);
-  EXPECT_TRUE(Visible(Control::chk1) && Visible(Control::chk2) && Visible(Control::chk3));
-  EXPECT_TRUE(Visible(Control::Label1));
+  EXPECT_TRUE(MarkShown(0) && MarkShown(1) && MarkShown(2));
+  EXPECT_TRUE(GripShown());
   EXPECT_EQ(view.text, u"");
   EXPECT_EQ(view.font, (NoteFont{u"宋体", 9, false, false, false}));
   EXPECT_EQ(view.selection_colour, Colour{0});
@@ -79,8 +79,8 @@ TEST_F(NoteStart, StoredLookIsApplied) {
   EXPECT_EQ(view.selection_colour, Colour{255});
   EXPECT_EQ(view.text_back_colour, Colour{0xFFFFFF});
   EXPECT_FALSE(view.topmost);
-  EXPECT_FALSE(Visible(Control::chk1) || Visible(Control::chk2) || Visible(Control::chk3));
-  EXPECT_FALSE(Visible(Control::Label1));
+  EXPECT_FALSE(MarkShown(0) || MarkShown(1) || MarkShown(2));
+  EXPECT_FALSE(GripShown());
   EXPECT_FALSE(note.edge_keeping());
   EXPECT_EQ(view.text_box, (TwipRect{30, 30, 4440, 3000 - 60}));
   EXPECT_EQ(Stored(u"HideToolsBar"), u"Yes");
@@ -116,7 +116,7 @@ TEST_F(NoteStart, StoredOpacityIsKeptVisible) {
   for (const auto& c : cases) {
     ResetStore();
     Store(u"Alpha", c.stored);
-    StartedNote n(store, screen);
+    StartedNote n(*this);
     EXPECT_EQ(n.view.opacity, c.opacity) << Utf16ToUtf8(c.stored);
     EXPECT_EQ(n.note.opacity(), c.opacity);
   }
@@ -140,7 +140,7 @@ TEST_F(NoteStart, APlaceOnNoMonitorOpensCentred) {
     Store(u"Left", FormatInteger(c.left));
     Store(u"Top", FormatInteger(c.top));
     Store(u"RememberSize", u"No");
-    StartedNote n(store, screen);
+    StartedNote n(*this);
     EXPECT_EQ(n.view.bounds.Origin(), (TwipPoint{c.expected_left, c.expected_top}))
         << c.left << "," << c.top;
   }
@@ -156,11 +156,11 @@ TEST_F(NoteStart, TogglesReadAsOneZero) {
     Store(u"Front", c.stored);
     Store(u"FormMove", c.stored);
     Store(u"FormSize", c.stored);
-    StartedNote n(store, screen);
+    StartedNote n(*this);
     EXPECT_EQ(n.view.topmost, c.on) << Utf16ToUtf8(c.stored);
     EXPECT_EQ(n.note.toggles().may_move, c.on);
     EXPECT_EQ(n.note.toggles().may_size, c.on);
-    EXPECT_EQ(n.note.controls()[Index(Control::Label1)].visible, c.on);
+    EXPECT_EQ(n.note.strip().grip.visible, c.on);
   }
 }
 
