@@ -440,7 +440,7 @@ void TextTool::Exit() {
 }
 
 void TextTool::ChooseFont() {
-  const auto choice = view_.ChooseFont(font_, view_.ResolveColour(fore_color_));
+  const auto choice = view_.PickFont(font_, view_.ResolveColour(fore_color_));
   if (!choice) return;
   font_ = choice->font;
   fore_color_ = static_cast<OleColour>(choice->colour.bgr);

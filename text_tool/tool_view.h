@@ -89,7 +89,7 @@ class ToolView {
   virtual void SetMenuChecked(Command command, bool checked) = 0;
 
   // The system's font dialog for the editor's font and colour; nothing when cancelled.
-  virtual std::optional<FontChoice> ChooseFont(const EditorFont& font, Colour colour) = 0;
+  virtual std::optional<FontChoice> PickFont(const EditorFont& font, Colour colour) = 0;
   // The save-file dialog: `filter` with "|" between its parts, the first folder, the title. The
   // chosen path, or empty when cancelled.
   virtual std::u16string SaveFileDialog(std::u16string_view filter, std::u16string_view folder,

@@ -122,7 +122,7 @@ class FakeToolView final : public ToolView {
   void SetMenuEnabled(Command command, bool enabled) override { menu_enabled[command] = enabled; }
   void SetMenuChecked(Command command, bool checked) override { menu_checked[command] = checked; }
 
-  std::optional<FontChoice> ChooseFont(const EditorFont&, Colour) override { return font_choice; }
+  std::optional<FontChoice> PickFont(const EditorFont&, Colour) override { return font_choice; }
   std::u16string SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
                                 std::u16string_view) override {
     save_filter = std::u16string(filter);
