@@ -108,7 +108,10 @@ class FakeNoteView final : public NoteView {
     procedure_installed = false;
     log.push_back("RestoreCommandProcedure");
   }
-  void StartTimer(NoteTimer t) override { timers.insert(t); }
+  void StartTimer(NoteTimer t) override {
+    timers.insert(t);
+    log.push_back("StartTimer " + std::to_string(static_cast<int>(t)));
+  }
   void StopTimer(NoteTimer t) override { timers.erase(t); }
   void EndProgram() override {
     ended = true;
