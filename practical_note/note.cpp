@@ -324,7 +324,11 @@ void PracticalNote::SetOpacity(int alpha) {
 // --- keys and the edit menu ------------------------------------------------------------------
 
 bool PracticalNote::OnTextKeyDown(int virtual_key, KeyModifiers modifiers) {
-  if (!modifiers.CtrlAlone()) return false;
+  if (!modifiers.CtrlAlone()) {
+    // Rich-text boxes give Ctrl+Shift+A (and Ctrl+Alt+A) meanings of their own, select all in
+    // some versions and all capitals in others; on the note it does nothing.
+    return modifiers.ctrl && virtual_key == 'A';
+  }
   switch (virtual_key) {
     case 'A': view_.SelectAll(); return true;
     case 'Q': CloseNote(); return true;

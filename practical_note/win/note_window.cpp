@@ -230,7 +230,9 @@ void NoteWindow::ReplaceSelection(std::u16string_view text) {
 }
 
 void NoteWindow::SelectAll() {
-  CHARRANGE all{0, -1};
+  // The text only: the box's closing paragraph mark is not part of it (copied, it would add a
+  // line break the user never typed).
+  CHARRANGE all{0, TextLength()};
   ::SendMessageW(text_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&all));
 }
 

@@ -30,16 +30,23 @@ HFONT CreateMessageFont() {
 }  // namespace
 
 ToastWindow::ToastWindow(const Screen& screen, std::function<void()> on_first_show)
-    : model_(*this, screen), on_first_show_(std::move(on_first_show)), message_(text::kLoading) {}
+    : model_(*this, screen), on_first_show_(std::move(on_first_show)) {}
 
 bool ToastWindow::Create() {
   if (!RegisterOnce({kClassName})) return false;
   font_.reset(CreateMessageFont());
   icon_ = norvella::win::Picture::Load(L"toast");
   const RECT design{0, 0, ToPixels(Toast::kDesignSize.width), ToPixels(Toast::kDesignSize.height)};
-  if (!WindowBase::Create(kClassName, norvella::win::ToWide(text::kToastTitle).c_str(), WS_POPUP,
+  if (!WindowBase::Create(kClassName, norvella::win::ToWide(text::kToastTitle).c_str(),
+                          WS_POPUP | WS_CLIPCHILDREN,
                           WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, design, nullptr))
     return false;
+  // The label `msg`: a static control that sizes itself to its text.
+  msg_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT, 0, 0,
+                           0, 0, hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(msg_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  SetMessage(text::kLoading);
+  PlaceMessage(Toast::kDesignMessageLeft);
   model_.Load();
   return true;
 }
@@ -52,6 +59,7 @@ void ToastWindow::HideFromTaskList() {
 
 void ToastWindow::SetBackColour(Colour colour) {
   back_colour_ = colour;
+  back_brush_.reset();
   ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -73,22 +81,25 @@ void ToastWindow::Show() { ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE); }
 void ToastWindow::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
 
 void ToastWindow::SetMessage(std::u16string_view text) {
-  message_ = std::u16string(text);
+  const std::wstring wide = norvella::win::ToWide(text);
+  norvella::win::WindowDc dc(msg_);
+  norvella::win::SelectedObject font(dc.get(), font_.get());
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  ::SetWindowTextW(msg_, wide.c_str());
+  ::SetWindowPos(msg_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 int ToastWindow::MessageWidth() const {
-  norvella::win::WindowDc dc(hwnd());
-  norvella::win::SelectedObject font(dc.get(), font_.get());
-  SIZE size{};
-  const std::wstring wide = norvella::win::ToWide(message_);
-  ::GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-  return ToTwips(size.cx);
+  RECT r{};
+  ::GetWindowRect(msg_, &r);
+  return ToTwips(r.right - r.left);
 }
 
 void ToastWindow::PlaceMessage(int left) {
-  message_left_ = left;
-  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  ::SetWindowPos(msg_, nullptr, ToPixels(left), ToPixels(kMessageTop), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ToastWindow::StartTimer(ToastTimer timer) {
@@ -108,12 +119,6 @@ void ToastWindow::Paint(HDC dc) const {
     const int size = ToPixels(Toast::kIconSize);
     icon_->Draw(dc, RECT{left, top, left + size, top + size});
   }
-  norvella::win::SelectedObject font(dc, font_.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, RGB(0, 0, 0));
-  const std::wstring wide = norvella::win::ToWide(message_);
-  ::TextOutW(dc, ToPixels(message_left_), ToPixels(kMessageTop), wide.c_str(),
-             static_cast<int>(wide.size()));
 }
 
 LRESULT ToastWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -130,6 +135,13 @@ LRESULT ToastWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
+    case WM_CTLCOLORSTATIC: {  // the label is transparent on the toast's background
+      const auto dc = reinterpret_cast<HDC>(wparam);
+      ::SetBkMode(dc, TRANSPARENT);
+      ::SetTextColor(dc, RGB(0, 0, 0));
+      if (!back_brush_) back_brush_.reset(::CreateSolidBrush(back_colour_.bgr));
+      return reinterpret_cast<LRESULT>(back_brush_.get());
+    }
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {

@@ -43,8 +43,8 @@ class ToastWindow final : public norvella::win::WindowBase, public ToastView {
   std::optional<norvella::win::Picture> icon_;
   norvella::win::UniqueFont font_;
   Colour back_colour_ = Colour::FromRgb(255, 255, 255);
-  std::u16string message_;
-  int message_left_ = Toast::kDesignMessageLeft;  // twips
+  norvella::win::UniqueBrush back_brush_;
+  HWND msg_ = nullptr;  // the label, destroyed with the toast
 };
 
 }  // namespace norvella::practical_note::win

@@ -1,6 +1,7 @@
 #include "tests/e2e/harness/harness.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "common/win/wide.h"
@@ -107,6 +108,10 @@ void Program::Kill() {
   }
 }
 
+OtherProgram::OtherProgram()
+    : program_(Program::Start(WindowsPathOf(NORVELLA_E2E_OTHER_WINDOW_EXE))),
+      window_(WaitForWindow(program_.pid(), L"别的程序")) {}
+
 HWND FindWindowOf(DWORD pid, std::wstring_view title, bool visible_only) {
   FindData data{pid, title, visible_only};
   ::EnumWindows(FindProc, reinterpret_cast<LPARAM>(&data));
@@ -190,6 +195,129 @@ void TypeText(std::wstring_view text) {
 bool Activate(HWND hwnd) {
   ::SetForegroundWindow(hwnd);
   return WaitUntil([&] { return ::GetForegroundWindow() == hwnd; }, 2000ms);
+}
+
+namespace {
+
+bool OpenClipboardPatiently() {
+  return WaitUntil([] { return ::OpenClipboard(nullptr) != FALSE; }, 2000ms);
+}
+
+void PutOnClipboard(UINT format, const void* data, size_t bytes) {
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(::GlobalLock(memory), data, bytes);
+  ::GlobalUnlock(memory);
+  if (!::SetClipboardData(format, memory)) ::GlobalFree(memory);
+}
+
+}  // namespace
+
+void SetClipboardText(std::wstring_view text) {
+  if (!OpenClipboardPatiently()) return;
+  ::EmptyClipboard();
+  const std::wstring copy(text);
+  PutOnClipboard(CF_UNICODETEXT, copy.c_str(), (copy.size() + 1) * sizeof(wchar_t));
+  ::CloseClipboard();
+}
+
+void SetClipboardRichAndPlain(std::string_view rtf, std::wstring_view text) {
+  const UINT rtf_format = ::RegisterClipboardFormatW(L"Rich Text Format");
+  if (!OpenClipboardPatiently()) return;
+  ::EmptyClipboard();
+  const std::string rich(rtf);
+  PutOnClipboard(rtf_format, rich.c_str(), rich.size() + 1);
+  const std::wstring plain(text);
+  PutOnClipboard(CF_UNICODETEXT, plain.c_str(), (plain.size() + 1) * sizeof(wchar_t));
+  ::CloseClipboard();
+}
+
+void EmptyTheClipboard() {
+  if (!OpenClipboardPatiently()) return;
+  ::EmptyClipboard();
+  ::CloseClipboard();
+}
+
+std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboardPatiently()) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(::GlobalLock(data))) {
+      text = std::wstring(p);
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = ::GetDC(nullptr);
+  const COLORREF colour = ::GetPixel(screen, x, y);
+  ::ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+namespace {
+
+struct DescendantSearch {
+  int id;
+  std::wstring_view class_name;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDescendantProc(HWND hwnd, LPARAM lparam) {
+  auto* search = reinterpret_cast<DescendantSearch*>(lparam);
+  if (::GetDlgCtrlID(hwnd) != search->id) return TRUE;
+  wchar_t name[64] = {};
+  ::GetClassNameW(hwnd, name, 64);
+  if (!search->class_name.empty() && search->class_name != name) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+struct OtherProcessSearch {
+  DWORD pid;
+  std::wstring_view title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOtherProc(HWND hwnd, LPARAM lparam) {
+  auto* search = reinterpret_cast<OtherProcessSearch*>(lparam);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == search->pid || !::IsWindowVisible(hwnd) || WindowText(hwnd) != search->title) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindDescendant(HWND parent, int control_id, std::wstring_view class_name) {
+  DescendantSearch search{control_id, class_name};
+  ::EnumChildWindows(parent, FindDescendantProc, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindWindowOfAnotherProcess(DWORD pid, std::wstring_view title) {
+  OtherProcessSearch search{pid, title};
+  ::EnumWindows(FindOtherProc, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void KillProcessOf(HWND hwnd) {
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  win::UniqueHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+  if (!process) return;
+  ::TerminateProcess(process.get(), 99);
+  ::WaitForSingleObject(process.get(), 5000);
+}
+
+std::wstring ScratchFolder(std::string_view name) {
+  std::wstring folder = WindowsPathOf(Env("NORVELLA_WINE_STATE")) + L"\\";
+  for (char c : name) folder += static_cast<wchar_t>(c);
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  return folder + L"\\";
 }
 
 win::RegistrySettingsStore& Store() {

@@ -47,6 +47,18 @@ class Program {
   DWORD pid_ = 0;
 };
 
+// Another program with an ordinary window ("别的程序"), to hold the focus while a test checks
+// what a program does in the background.
+class OtherProgram {
+ public:
+  OtherProgram();
+  HWND window() const { return window_; }
+
+ private:
+  Program program_;
+  HWND window_ = nullptr;
+};
+
 // Polls `condition` every few milliseconds until it holds or the time is up.
 template <typename Condition>
 bool WaitUntil(Condition&& condition, std::chrono::milliseconds timeout = kDefaultTimeout) {
@@ -91,6 +103,34 @@ void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
 void TypeText(std::wstring_view text);
 // Brings a window of another process to the front and waits until it is.
 bool Activate(HWND hwnd);
+
+// The clipboard, as another program sees it.
+void SetClipboardText(std::wstring_view text);
+// Rich text with plain text beside it, as a word processor puts a copy on the clipboard.
+void SetClipboardRichAndPlain(std::string_view rtf, std::wstring_view text);
+void EmptyTheClipboard();
+std::optional<std::wstring> ClipboardText();  // nothing when it holds no text
+
+// What the display shows at a screen pixel.
+COLORREF ScreenPixel(int x, int y);
+// True when some pixel of the screen rectangle satisfies `test`.
+template <typename Test>
+bool AnyPixel(const RECT& r, Test&& test) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (test(ScreenPixel(x, y))) return true;
+  return false;
+}
+
+// A child window of `parent` (at any depth) with the given control identifier, and class name
+// when one is given.
+HWND FindDescendant(HWND parent, int control_id, std::wstring_view class_name = L"");
+// A visible top-level window with this title whose process is not `pid`.
+HWND FindWindowOfAnotherProcess(DWORD pid, std::wstring_view title);
+// Ends the process that owns a window.
+void KillProcessOf(HWND hwnd);
+// A folder of the Unix side for a test's files (made if missing), as a Windows path ending in \.
+std::wstring ScratchFolder(std::string_view name);
 
 // The suite's settings store, as the programs see it.
 win::RegistrySettingsStore& Store();

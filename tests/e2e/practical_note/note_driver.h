@@ -2,12 +2,32 @@
 // Starting NorvellaB for a test and finding its windows and controls.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/e2e/harness/harness.h"
 
 namespace norvella::e2e {
 
 inline constexpr wchar_t kNoteTitle[] = L"NorvellaB";
 inline constexpr wchar_t kToastTitle[] = L"消息";
+
+// Left edges (twips) of the strip's pictures on a full strip 3800 twips wide, and their tops.
+namespace strip {
+inline constexpr int kAdd = 120, kSave = 480, kPersonal = 840, kAlphaPlus = 1200, kAlphaMinus = 1560;
+inline constexpr int kTack = 2000, kMove = 2360, kSize = 2720, kHub = 3080, kClose = 3440;
+inline constexpr int kTopLeftGroup = 50, kTopRightGroup = 45;
+inline constexpr int kMarkTop = 15, kMarkSize = 120;
+// A point of the strip's own background: between the add and save buttons.
+inline constexpr int kBackgroundX = 420, kBackgroundY = 150;
+}  // namespace strip
+
+inline bool Greenish(COLORREF c) {
+  return GetGValue(c) > GetRValue(c) + 40 && GetGValue(c) > GetBValue(c) + 40;
+}
+// A pixel that is not the strip's own colour (red 40, green 45, blue 45).
+inline bool Ink(COLORREF c) {
+  return std::abs(GetRValue(c) - 40) + std::abs(GetGValue(c) - 45) + std::abs(GetBValue(c) - 45) > 60;
+}
 
 // A test of the practical note: the store is emptied before and after it.
 class PracticalNoteTest : public ::testing::Test {
@@ -36,6 +56,24 @@ class PracticalNoteTest : public ::testing::Test {
   }
   // The middle of a 240-twip strip picture whose left is `left`.
   POINT Button(int left, int top = 45) const { return At(left + 120, top + 120); }
+  // A picture's rectangle on the screen, from its place in window twips.
+  RECT Place(int left, int top, int size) const {
+    const POINT p = At(left, top);
+    return {p.x, p.y, p.x + Px(size), p.y + Px(size)};
+  }
+  bool MarkShown(int left) const {
+    return AnyPixel(Place(left, strip::kMarkTop, strip::kMarkSize), Greenish);
+  }
+  bool PictureAt(int left, int top = 45) const { return AnyPixel(Place(left, top, 240), Ink); }
+  HWND Toast() const { return FindWindowOf(program_.pid(), kToastTitle, false); }
+  std::wstring ToastMessage() const {
+    const HWND toast = Toast();
+    return toast ? WindowText(FindChild(toast, L"Static")) : L"";
+  }
+  // Waits until the loading toast has gone, so that messages can show.
+  void WaitForLoadingToastToGo() {
+    WaitUntil([&] { return Toast() && !::IsWindowVisible(Toast()); }, 3000ms);
+  }
 
   void ClickAt(POINT p) {
     MoveMouse(p.x, p.y);

@@ -93,8 +93,10 @@ TEST_F(NoteStrip, CtrlWithKeypadKeysStepsAndTheKeyReleaseShowsTheOpacity) {
 }
 
 TEST_F(NoteStrip, CtrlAloneSelectsAllAndQuits) {
-  EXPECT_FALSE(note.OnTextKeyDown('A', {true, true, false}));  // Ctrl+Shift+A: nothing
-  EXPECT_FALSE(note.OnTextKeyDown('A', {true, false, true}));
+  // Ctrl+Shift+A and Ctrl+Alt+A: nothing, and the text box does not get them either.
+  EXPECT_TRUE(note.OnTextKeyDown('A', {true, true, false}));
+  EXPECT_TRUE(note.OnTextKeyDown('A', {true, false, true}));
+  EXPECT_FALSE(note.OnTextKeyDown('A', {false, true, false}));  // Shift+A is a letter
   EXPECT_EQ(view.IndexOf("SelectAll"), -1);
   EXPECT_TRUE(note.OnTextKeyDown('A', {true, false, false}));
   EXPECT_NE(view.IndexOf("SelectAll"), -1);
