@@ -333,6 +333,44 @@ void StoreB(std::u16string_view key, std::u16string_view value) {
   Store().WriteSetting(u"NorvellaB", key, value);
 }
 
+bool QuickScreenshot(std::string_view name) {
+  const std::string folder = Env("NORVELLA_SCREENSHOTS");
+  if (folder.empty()) return false;
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = ::GetDC(nullptr);
+  win::UniqueMemoryDc memory(::CreateCompatibleDC(screen));
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;  // bottom row first, as a .bmp file keeps it
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  void* bits = nullptr;
+  win::UniqueBitmap bitmap(::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                              DIB_RGB_COLORS, &bits, nullptr, 0));
+  {
+    win::SelectedObject selected(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  }
+  ::ReleaseDC(nullptr, screen);
+  const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
+  const DWORD image_size = row * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + image_size;
+  const std::wstring path = WindowsPathOf(folder + "/" + std::string(name) + ".bmp");
+  win::UniqueFile out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out) return false;
+  DWORD written = 0;
+  return ::WriteFile(out.get(), &file, sizeof file, &written, nullptr) &&
+         ::WriteFile(out.get(), &header, sizeof header, &written, nullptr) &&
+         ::WriteFile(out.get(), bits, image_size, &written, nullptr);
+}
+
 std::string Screenshot(std::string_view name) {
   const std::string tool = Env("NORVELLA_IMPORT");
   const std::string folder = Env("NORVELLA_SCREENSHOTS");

@@ -140,5 +140,8 @@ void StoreB(std::u16string_view key, std::u16string_view value);
 // Saves the whole virtual display as <NORVELLA_SCREENSHOTS>/<name>.png; returns the Unix path,
 // or empty when no screenshot tool is available.
 std::string Screenshot(std::string_view name);
+// The same picture taken at once through GDI, for what shows only for a moment; saved as
+// <name>.bmp. Returns false when it could not be written.
+bool QuickScreenshot(std::string_view name);
 
 }  // namespace norvella::e2e

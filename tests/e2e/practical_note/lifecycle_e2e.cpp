@@ -50,7 +50,9 @@ TEST_F(Lifecycle, FirstRunShowsTheToastThenTheNote) {
   EXPECT_EQ(StoredB(u"HideToolsBar"), u"No");
   EXPECT_TRUE(WindowText(FindChild(note_, L"RichEdit")).empty());
 
-  // The toast fades out (270 ms) and hides.
+  // The toast fades out (270 ms) over the note and hides.
+  if (WaitUntil([&] { return ReadWindow(toast).alpha.value_or(200) <= 160; }, 1000ms))
+    QuickScreenshot("practical_note_loading");  // it shows only for a moment
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(toast); }, 2000ms));
   Screenshot("practical_note_first_start");
 }
