@@ -14,22 +14,31 @@ std::string Env(const char* name) {
   return value ? value : "";
 }
 
-struct FindData {
-  DWORD pid;
-  std::wstring_view title;
-  bool visible_only;
-  HWND found = nullptr;
-};
+// The first window, top-level (parent null) or below `parent`, that satisfies `test`.
+template <typename Test>
+HWND FirstWindow(HWND parent, Test&& test) {
+  struct Search {
+    Test* test;
+    HWND found = nullptr;
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM lparam) {
+      auto* search = reinterpret_cast<Search*>(lparam);
+      if (!(*search->test)(hwnd)) return TRUE;
+      search->found = hwnd;
+      return FALSE;
+    }
+  } search{&test};
+  if (parent) {
+    ::EnumChildWindows(parent, &Search::Visit, reinterpret_cast<LPARAM>(&search));
+  } else {
+    ::EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
+}
 
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lparam) {
-  auto* data = reinterpret_cast<FindData*>(lparam);
+DWORD ProcessOf(HWND hwnd) {
   DWORD pid = 0;
   ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != data->pid) return TRUE;
-  if (data->visible_only && !::IsWindowVisible(hwnd)) return TRUE;
-  if (WindowText(hwnd) != data->title) return TRUE;
-  data->found = hwnd;
-  return FALSE;
+  return pid;
 }
 
 void SendMouse(int x, int y, DWORD flags) {
@@ -113,9 +122,10 @@ OtherProgram::OtherProgram()
       window_(WaitForWindow(program_.pid(), L"别的程序")) {}
 
 HWND FindWindowOf(DWORD pid, std::wstring_view title, bool visible_only) {
-  FindData data{pid, title, visible_only};
-  ::EnumWindows(FindProc, reinterpret_cast<LPARAM>(&data));
-  return data.found;
+  return FirstWindow(nullptr, [&](HWND hwnd) {
+    return ProcessOf(hwnd) == pid && (!visible_only || ::IsWindowVisible(hwnd)) &&
+           WindowText(hwnd) == title;
+  });
 }
 
 HWND WaitForWindow(DWORD pid, std::wstring_view title, std::chrono::milliseconds timeout) {
@@ -257,57 +267,23 @@ COLORREF ScreenPixel(int x, int y) {
   return colour;
 }
 
-namespace {
-
-struct DescendantSearch {
-  int id;
-  std::wstring_view class_name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDescendantProc(HWND hwnd, LPARAM lparam) {
-  auto* search = reinterpret_cast<DescendantSearch*>(lparam);
-  if (::GetDlgCtrlID(hwnd) != search->id) return TRUE;
-  wchar_t name[64] = {};
-  ::GetClassNameW(hwnd, name, 64);
-  if (!search->class_name.empty() && search->class_name != name) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-struct OtherProcessSearch {
-  DWORD pid;
-  std::wstring_view title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindOtherProc(HWND hwnd, LPARAM lparam) {
-  auto* search = reinterpret_cast<OtherProcessSearch*>(lparam);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == search->pid || !::IsWindowVisible(hwnd) || WindowText(hwnd) != search->title) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND FindDescendant(HWND parent, int control_id, std::wstring_view class_name) {
-  DescendantSearch search{control_id, class_name};
-  ::EnumChildWindows(parent, FindDescendantProc, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstWindow(parent, [&](HWND hwnd) {
+    if (::GetDlgCtrlID(hwnd) != control_id) return false;
+    wchar_t name[64] = {};
+    ::GetClassNameW(hwnd, name, 64);
+    return class_name.empty() || class_name == name;
+  });
 }
 
 HWND FindWindowOfAnotherProcess(DWORD pid, std::wstring_view title) {
-  OtherProcessSearch search{pid, title};
-  ::EnumWindows(FindOtherProc, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstWindow(nullptr, [&](HWND hwnd) {
+    return ProcessOf(hwnd) != pid && ::IsWindowVisible(hwnd) && WindowText(hwnd) == title;
+  });
 }
 
 void KillProcessOf(HWND hwnd) {
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  win::UniqueHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+  win::UniqueHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(hwnd)));
   if (!process) return;
   ::TerminateProcess(process.get(), 99);
   ::WaitForSingleObject(process.get(), 5000);
