@@ -106,6 +106,9 @@ void SkinnedChrome::OnButtonUp(TwipPoint point, MouseButton button) {
   const ImageButtonSet::Release release = buttons_.ReleaseAt(point, button);
   if (!release.button) return;
   view_.PicturesChanged();
+  // Released outside the window: the pointer has left it while the picture held it.
+  const TwipRect window{0, 0, kSkinnedWindowSize.width, kSkinnedWindowSize.height};
+  if (!window.Contains(point)) RestoreStep();
   if (!release.action) return;
   if (*release.button == close_) {
     OnClose();

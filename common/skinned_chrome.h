@@ -88,6 +88,9 @@ class SkinnedChrome {
 
   // The window's restore step: the page's own part, then the close and minimise pair.
   void RestoreStep();
+  // The window is asked to close other than by its close button (Alt+F4, the taskbar): it does
+  // what its close button does.
+  void Close() { OnClose(); }
 
  protected:
   ChromeView& view() { return view_; }
@@ -97,7 +100,8 @@ class SkinnedChrome {
   // A button of the page ran its action: after a click on it, or at the release for buttons
   // whose action runs on release (ActionOn).
   virtual void OnAction(Id id, MouseButton button);
-  // A click on the close button: the window's close action.
+  // A click on the close button: the window's close action. An action that ends the window's
+  // life posts that step to its message queue: the window is still handling the release.
   virtual void OnClose() = 0;
 
  private:

@@ -141,13 +141,17 @@ TEST_F(Chrome, TheRestoreStepRunsThePagesPartAndRepaintsOnlyWhenSomethingChanged
 }
 
 TEST_F(Chrome, LeavingTheWindowRestoresUnlessAPictureIsHeld) {
+  page.OnPointerMove(kOnClose);
+  page.OnPointerLeave();
+  EXPECT_EQ(Shows(set()[page.close()]), "normal");
+
   page.OnPointerMove(kOnLink);
   page.OnButtonDown(kOnLink, MouseButton::Left);
   page.OnPointerLeave();
-  EXPECT_EQ(Shows(set()[page.link]), "hot");
+  EXPECT_EQ(Shows(set()[page.link]), "hot") << "the pressed picture holds the pointer";
   page.OnButtonUp(kOutside, MouseButton::Left);
-  page.OnPointerLeave();
-  EXPECT_EQ(Shows(set()[page.link]), "normal");
+  EXPECT_EQ(Shows(set()[page.link]), "normal") << "released outside the window";
+  EXPECT_TRUE(page.actions.empty());
 }
 
 TEST_F(Chrome, OnlyALeftPressOnTheBackgroundOrADraggingPictureMovesTheWindow) {
