@@ -21,7 +21,7 @@ ImageButtonSet::Id ImageButtonSet::Add(ImageButton button) {
 std::optional<ImageButtonSet::Id> ImageButtonSet::HotAt(TwipPoint point) const {
   for (Id id = 0; id < size(); ++id) {
     const ImageButton& b = (*this)[id];
-    if (b.hot_visible && b.HotRect().Contains(point)) return id;
+    if (b.enabled && b.ReactiveVisible() && b.HotRect().Contains(point)) return id;
   }
   return std::nullopt;
 }
@@ -29,7 +29,7 @@ std::optional<ImageButtonSet::Id> ImageButtonSet::HotAt(TwipPoint point) const {
 std::optional<ImageButtonSet::Id> ImageButtonSet::NormalAt(TwipPoint point) const {
   for (Id id = 0; id < size(); ++id) {
     const ImageButton& b = (*this)[id];
-    if (b.normal_visible && b.place.Contains(point)) return id;
+    if (b.enabled && !b.single && b.normal_visible && b.place.Contains(point)) return id;
   }
   return std::nullopt;
 }
@@ -37,22 +37,44 @@ std::optional<ImageButtonSet::Id> ImageButtonSet::NormalAt(TwipPoint point) cons
 std::optional<ImageButtonSet::Id> ImageButtonSet::OnPointerOverNormal(TwipPoint point) {
   if (HotAt(point)) return std::nullopt;  // the hot picture lies on top
   const std::optional<Id> id = NormalAt(point);
-  if (id) {
-    (*this)[*id].normal_visible = false;
-    (*this)[*id].hot_visible = true;
+  if (!id) return std::nullopt;
+  ImageButton& b = (*this)[*id];
+  b.normal_visible = false;
+  b.hot_visible = true;
+  if (b.group != 0) {
+    for (Id other = 0; other < size(); ++other) {
+      if (other != *id && (*this)[other].group == b.group) Restore(other);
+    }
   }
   return id;
 }
 
 void ImageButtonSet::Restore(Id id) {
   ImageButton& b = (*this)[id];
-  if (!b.hot_visible) return;
+  if (b.single || !b.hot_visible) return;
   b.hot_visible = false;
   b.normal_visible = true;
 }
 
 void ImageButtonSet::RestoreAll() {
   for (Id id = 0; id < size(); ++id) Restore(id);
+}
+
+void ImageButtonSet::Show(Id id) {
+  ImageButton& b = (*this)[id];
+  b.normal_visible = true;
+  b.hot_visible = false;
+}
+
+void ImageButtonSet::Hide(Id id) {
+  ImageButton& b = (*this)[id];
+  b.normal_visible = false;
+  b.hot_visible = false;
+}
+
+void ImageButtonSet::SetEnabled(Id id, bool enabled) {
+  (*this)[id].enabled = enabled;
+  if (!enabled) Restore(id);
 }
 
 std::optional<ImageButtonSet::Id> ImageButtonSet::Press(TwipPoint point) {
@@ -64,12 +86,14 @@ std::optional<ImageButtonSet::Id> ImageButtonSet::Press(TwipPoint point) {
   return id;
 }
 
-ImageButtonSet::Release ImageButtonSet::ReleaseAt(TwipPoint point) {
+ImageButtonSet::Release ImageButtonSet::ReleaseAt(TwipPoint point, MouseButton button) {
   Release release;
   if (!pressed_) return release;
   ImageButton& b = (*this)[*pressed_];
   release.button = pressed_;
-  release.inside = b.hot_visible && b.HotRect().Contains(point);
+  release.inside = b.ReactiveVisible() && b.HotRect().Contains(point);
+  release.action = b.enabled && (b.action_on == ActionOn::Release ||
+                                 (release.inside && button == MouseButton::Left));
   b.pressed = false;
   pressed_.reset();
   return release;

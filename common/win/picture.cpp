@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/win/com_ptr.h"
 #include "common/win/dpi.h"
+#include "common/win/gdiplus.h"
 
 namespace norvella::win {
 namespace {
@@ -16,8 +18,15 @@ struct Resource {
   DWORD size = 0;
 };
 
-Resource FindPictureResource(std::wstring_view name, int scale) {
-  std::wstring id = L"PIC_";
+struct GlobalMemoryTraits {
+  using Handle = HGLOBAL;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle h) { ::GlobalFree(h); }
+};
+using UniqueGlobalMemory = Unique<GlobalMemoryTraits>;
+
+Resource FindPictureResource(std::wstring_view prefix, std::wstring_view name, int scale) {
+  std::wstring id(prefix);
   id += name;
   id += L'_';
   id += std::to_wstring(scale);
@@ -35,6 +44,88 @@ std::uint32_t ReadLe32(const std::uint8_t* p) {
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
+// A 32-bit top-down DIB section of the given size, and where its pixels are.
+UniqueBitmap CreatePixels(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  *bits = nullptr;
+  return UniqueBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+// Raw pixels: premultiplied on the way in, as AlphaBlend wants them.
+UniqueBitmap DecodeRaw(const Resource& res, int* width, int* height) {
+  if (res.size < 8) return {};
+  *width = static_cast<int>(ReadLe32(res.data));
+  *height = static_cast<int>(ReadLe32(res.data + 4));
+  if (*width <= 0 || *height <= 0 ||
+      res.size < 8 + static_cast<DWORD>(*width) * static_cast<DWORD>(*height) * 4)
+    return {};
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreatePixels(*width, *height, &bits);
+  if (!bitmap || !bits) return {};
+  const std::uint8_t* src = res.data + 8;
+  auto* dst = static_cast<std::uint8_t*>(bits);
+  const size_t count = static_cast<size_t>(*width) * static_cast<size_t>(*height);
+  for (size_t i = 0; i < count; ++i) {
+    const unsigned a = src[i * 4 + 3];
+    for (int k = 0; k < 3; ++k) dst[i * 4 + k] = static_cast<std::uint8_t>((src[i * 4 + k] * a + 127) / 255);
+    dst[i * 4 + 3] = static_cast<std::uint8_t>(a);
+  }
+  return bitmap;
+}
+
+// A PNG file, decoded by GDI+ into premultiplied pixels (opaque pixels keep their exact colour).
+UniqueBitmap DecodePng(const Resource& res, int* width, int* height) {
+  GdiplusSession session;
+  if (!session) return {};
+  // The stream needs memory of its own; it frees the copy when it goes.
+  UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, res.size));
+  if (!memory) return {};
+  void* copy = ::GlobalLock(memory.get());
+  if (!copy) return {};
+  std::memcpy(copy, res.data, res.size);
+  ::GlobalUnlock(memory.get());
+  ComPtr<IStream> stream;
+  if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return {};
+  memory.release();
+
+  namespace gp = Gdiplus::DllExports;
+  UniqueGdiplusBitmap image;
+  {
+    Gdiplus::GpBitmap* decoded = nullptr;
+    if (gp::GdipCreateBitmapFromStream(stream.get(), &decoded) != Gdiplus::Ok) return {};
+    image.reset(decoded);
+  }
+  UINT w = 0, h = 0;
+  if (gp::GdipGetImageWidth(image.get(), &w) != Gdiplus::Ok ||
+      gp::GdipGetImageHeight(image.get(), &h) != Gdiplus::Ok || w == 0 || h == 0 || w > 16384 ||
+      h > 16384)
+    return {};
+  *width = static_cast<int>(w);
+  *height = static_cast<int>(h);
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreatePixels(*width, *height, &bits);
+  if (!bitmap || !bits) return {};
+  const Gdiplus::GpRect all(0, 0, *width, *height);
+  Gdiplus::BitmapData locked{};
+  if (gp::GdipBitmapLockBits(image.get(), &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB,
+                             &locked) != Gdiplus::Ok)
+    return {};
+  const size_t row = static_cast<size_t>(*width) * 4;
+  for (int y = 0; y < *height; ++y) {
+    std::memcpy(static_cast<std::uint8_t*>(bits) + static_cast<size_t>(y) * row,
+                static_cast<const std::uint8_t*>(locked.Scan0) + static_cast<ptrdiff_t>(y) * locked.Stride,
+                row);
+  }
+  gp::GdipBitmapUnlockBits(image.get(), &locked);
+  return bitmap;
+}
+
 }  // namespace
 
 std::optional<Picture> Picture::Load(std::wstring_view name) {
@@ -46,34 +137,18 @@ std::optional<Picture> Picture::Load(std::wstring_view name) {
       break;
     }
   }
-  Resource res = FindPictureResource(name, scale);
-  if (!res.data) res = FindPictureResource(name, 100);
-  if (!res.data || res.size < 8) return std::nullopt;
-  const auto width = static_cast<int>(ReadLe32(res.data));
-  const auto height = static_cast<int>(ReadLe32(res.data + 4));
-  if (width <= 0 || height <= 0 ||
-      res.size < 8 + static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4)
-    return std::nullopt;
-
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || !bits) return std::nullopt;
-  const std::uint8_t* src = res.data + 8;
-  auto* dst = static_cast<std::uint8_t*>(bits);
-  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-  for (size_t i = 0; i < count; ++i) {  // AlphaBlend wants premultiplied colours
-    const unsigned a = src[i * 4 + 3];
-    for (int k = 0; k < 3; ++k) dst[i * 4 + k] = static_cast<std::uint8_t>((src[i * 4 + k] * a + 127) / 255);
-    dst[i * 4 + 3] = static_cast<std::uint8_t>(a);
+  for (int candidate : {scale, 100}) {
+    int width = 0, height = 0;
+    if (const Resource raw = FindPictureResource(L"PIC_", name, candidate); raw.data) {
+      UniqueBitmap bitmap = DecodeRaw(raw, &width, &height);
+      if (bitmap) return Picture(std::move(bitmap), width, height);
+    }
+    if (const Resource png = FindPictureResource(L"PNG_", name, candidate); png.data) {
+      UniqueBitmap bitmap = DecodePng(png, &width, &height);
+      if (bitmap) return Picture(std::move(bitmap), width, height);
+    }
   }
-  return Picture(std::move(bitmap), width, height);
+  return std::nullopt;
 }
 
 void Picture::Draw(HDC dc, const RECT& dest) const {
@@ -85,6 +160,21 @@ void Picture::Draw(HDC dc, const RECT& dest) const {
   const int h = dest.bottom - dest.top;
   if (w != width_ || h != height_) ::SetStretchBltMode(dc, HALFTONE);
   ::AlphaBlend(dc, dest.left, dest.top, w, h, source.get(), 0, 0, width_, height_, blend);
+}
+
+void Picture::DrawExact(HDC dc, const RECT& dest) const {
+  UniqueMemoryDc source(::CreateCompatibleDC(dc));
+  if (!source) return;
+  SelectedObject selected(source.get(), bitmap_.get());
+  const int w = dest.right - dest.left;
+  const int h = dest.bottom - dest.top;
+  if (w == width_ && h == height_) {
+    ::BitBlt(dc, dest.left, dest.top, w, h, source.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  const int previous = ::SetStretchBltMode(dc, COLORONCOLOR);
+  ::StretchBlt(dc, dest.left, dest.top, w, h, source.get(), 0, 0, width_, height_, SRCCOPY);
+  ::SetStretchBltMode(dc, previous);
 }
 
 }  // namespace norvella::win
