@@ -134,6 +134,7 @@ void SkinnedWindow::OnPointerMessage(UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LRESULT result = 0; HandlePaintMessage(message, wparam, &result)) return result;
   switch (message) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -158,16 +159,6 @@ LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
       break;
     case WM_CLOSE:  // Alt+F4 and the taskbar close as the close button does
       chrome_->Close();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
       return 0;
   }
   return DefaultHandler(message, wparam, lparam);

@@ -51,7 +51,7 @@ class SkinnedWindow : public WindowBase, public ChromeView {
   virtual void PaintPage(HDC) const {}
 
  private:
-  void Paint(HDC dc) const;
+  void Paint(HDC dc) const override;
   void SetCursorFor(POINT screen_point) const;
   void OnPointerMessage(UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -1,5 +1,7 @@
 #include "common/win/window_base.h"
 
+#include "common/win/handles.h"
+
 namespace norvella::win {
 
 WindowBase::~WindowBase() {
@@ -31,6 +33,26 @@ bool WindowBase::Create(const wchar_t* class_name, const wchar_t* title, DWORD s
   return ::CreateWindowExW(ex_style, class_name, title, style, bounds.left, bounds.top,
                            bounds.right - bounds.left, bounds.bottom - bounds.top, owner, nullptr,
                            ::GetModuleHandleW(nullptr), this) != nullptr;
+}
+
+bool WindowBase::HandlePaintMessage(UINT message, WPARAM wparam, LRESULT* result) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      *result = 1;
+      return true;
+    case WM_PAINT: {
+      PaintScope paint(hwnd_);
+      Paint(paint.dc());
+      *result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      *result = 0;
+      return true;
+    default:
+      return false;
+  }
 }
 
 WindowBase* WindowBase::FromHandle(HWND hwnd) {

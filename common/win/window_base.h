@@ -30,6 +30,12 @@ class WindowBase {
   bool Create(const wchar_t* class_name, const wchar_t* title, DWORD style, DWORD ex_style,
               const RECT& bounds, HWND owner);
 
+  // Windows that draw their whole client area: WM_PAINT and WM_PRINTCLIENT (a picture of a
+  // covered window) both draw through Paint, and WM_ERASEBKGND erases nothing first. True when
+  // `message` was one of the three.
+  bool HandlePaintMessage(UINT message, WPARAM wparam, LRESULT* result);
+  virtual void Paint(HDC) const {}
+
   // Messages not handled return DefaultHandler(...).
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) = 0;
   LRESULT DefaultHandler(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,12 +1,12 @@
 #include "practical_note/win/note_window.h"
 
-#include <commctrl.h>
 #include <richedit.h>
 
 #include <string>
 
 #include "common/utf.h"
 #include "common/win/dpi.h"
+#include "common/win/mouse.h"
 #include "common/win/wide.h"
 #include "practical_note/texts.h"
 
@@ -38,31 +38,13 @@ KeyModifiers CurrentModifiers() {
           (::GetKeyState(VK_MENU) & 0x8000) != 0};
 }
 
-MouseButton ButtonOf(UINT message) {
-  switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP: return MouseButton::Right;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP: return MouseButton::Middle;
-    default: return MouseButton::Left;
-  }
-}
-
 }  // namespace
 
 NoteWindow::NoteWindow(NoteServices services, Toast& toast)
-    : model_(*this, std::move(services), toast) {}
+    : model_(*this, std::move(services), toast), buttons_(model_.strip().buttons) {}
 
 bool NoteWindow::Create() {
   if (!RegisterOnce({kClassName, CS_DBLCLKS})) return false;
-  for (int i = 0; i < kButtonCount; ++i) {
-    for (int hot = 0; hot < 2; ++hot) {
-      pictures_[static_cast<size_t>(i)][static_cast<size_t>(hot)] =
-          norvella::win::Picture::Load(ToWide(PictureName(static_cast<Button>(i), hot != 0)));
-    }
-  }
   mark_picture_ = norvella::win::Picture::Load(ToWide(kMarkPicture));
   requested_bounds_ = {0, 0, kNoteDesignSize.width, kNoteDesignSize.height};
   const RECT design = norvella::win::ToPixelRect(requested_bounds_);
@@ -81,9 +63,12 @@ bool NoteWindow::Create() {
   ::SendMessageW(text_, EM_SETTEXTMODE, TM_RICHTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
   ::SendMessageW(text_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   ::SendMessageW(text_, EM_SETEVENTMASK, 0, ENM_KEYEVENTS | ENM_MOUSEEVENTS);
-  tool_tips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX |
-                                 TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(), nullptr,
-                                 ::GetModuleHandleW(nullptr), nullptr);
+  buttons_.Create(hwnd());
+  for (int i = 0; i < kButtonCount; ++i) {
+    const auto button = static_cast<Button>(i);
+    buttons_.SetPictures(Id(button), ToWide(PictureName(button, false)),
+                         ToWide(PictureName(button, true)));
+  }
   return true;
 }
 
@@ -142,27 +127,7 @@ void NoteWindow::StartWindowDrag() {
 
 void NoteWindow::ControlsChanged() {
   ::InvalidateRect(hwnd(), nullptr, FALSE);
-  UpdateToolTips();
-}
-
-void NoteWindow::UpdateToolTips() {
-  if (!tool_tips_) return;
-  // One tool per hot picture that shows now, where it shows.
-  const ImageButtonSet& buttons = model_.strip().buttons;
-  for (int i = 0; i < buttons.size(); ++i) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd();
-    tool.uId = static_cast<UINT_PTR>(i) + 1;
-    ::SendMessageW(tool_tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    const ImageButton& b = buttons[i];
-    if (!b.hot_visible || b.tool_tip.empty()) continue;
-    std::wstring tip = ToWide(b.tool_tip);
-    tool.uFlags = 0;
-    tool.rect = norvella::win::ToPixelRect(b.HotRect());
-    tool.lpszText = tip.data();
-    ::SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  buttons_.UpdateToolTips();
 }
 
 int NoteWindow::TextLength() const {
@@ -339,16 +304,6 @@ void NoteWindow::StopTimer(NoteTimer timer) { ::KillTimer(hwnd(), TimerId(timer)
 
 void NoteWindow::EndProgram() { ::PostQuitMessage(0); }
 
-void NoteWindow::RelayToToolTips(UINT message, WPARAM wparam, LPARAM lparam) const {
-  if (!tool_tips_) return;
-  MSG msg{hwnd(), message, wparam, lparam, static_cast<DWORD>(::GetMessageTime()), {}};
-  ::SendMessageW(tool_tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-}
-
-TwipPoint NoteWindow::ClientTwips(LPARAM lparam) const {
-  return {ToTwips(static_cast<short>(LOWORD(lparam))), ToTwips(static_cast<short>(HIWORD(lparam)))};
-}
-
 void NoteWindow::Paint(HDC dc) const {
   RECT client{};
   ::GetClientRect(hwnd(), &client);
@@ -360,13 +315,8 @@ void NoteWindow::Paint(HDC dc) const {
   norvella::win::UniqueBrush back(::CreateSolidBrush(back_colour_.bgr));
   ::FillRect(memory.get(), &client, back.get());
 
+  buttons_.Paint(memory.get());
   const Strip& strip = model_.strip();
-  for (int i = 0; i < strip.buttons.size(); ++i) {
-    const ImageButton& b = strip.buttons[i];
-    const auto& pictures = pictures_[static_cast<size_t>(i)];
-    if (b.normal_visible && pictures[0]) pictures[0]->Draw(memory.get(), norvella::win::ToPixelRect(b.place));
-    if (b.hot_visible && pictures[1]) pictures[1]->Draw(memory.get(), norvella::win::ToPixelRect(b.HotRect()));
-  }
   for (const Picture& mark : strip.marks) {
     if (mark.visible && mark_picture_) mark_picture_->Draw(memory.get(), norvella::win::ToPixelRect(mark.rect));
   }
@@ -396,6 +346,7 @@ LRESULT NoteWindow::OnTextEvent(const MSGFILTER& filter) {
 }
 
 LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LRESULT result = 0; HandlePaintMessage(message, wparam, &result)) return result;
   switch (message) {
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) model_.OnResize();
@@ -404,9 +355,10 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       model_.OnTimer(static_cast<NoteTimer>(wparam - 1));
       return 0;
     case WM_MOUSEMOVE:
-      RelayToToolTips(message, wparam, lparam);
-      model_.OnPointerMove(ClientTwips(lparam),
+      model_.OnPointerMove(norvella::win::ClientTwips(lparam),
                            (wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0);
+      // After the model: a hot picture that swapped in just now has its tool tip already.
+      buttons_.Relay(message, wparam, lparam);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -414,16 +366,16 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      RelayToToolTips(message, wparam, lparam);
+      buttons_.Relay(message, wparam, lparam);
       ::SetCapture(hwnd());  // the release reaches the pressed picture wherever it happens
-      model_.OnButtonDown(ClientTwips(lparam), ButtonOf(message));
+      model_.OnButtonDown(norvella::win::ClientTwips(lparam), norvella::win::MouseButtonOf(message));
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      RelayToToolTips(message, wparam, lparam);
+      buttons_.Relay(message, wparam, lparam);
       if (::GetCapture() == hwnd()) ::ReleaseCapture();
-      model_.OnButtonUp(ClientTwips(lparam), ButtonOf(message));
+      model_.OnButtonUp(norvella::win::ClientTwips(lparam), norvella::win::MouseButtonOf(message));
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && reinterpret_cast<HWND>(wparam) == hwnd()) {
@@ -450,16 +402,6 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     case WM_ENDSESSION:
       if (wparam) model_.OnSessionEnding();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      norvella::win::PaintScope paint(hwnd());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
       return 0;
   }
   return DefaultHandler(message, wparam, lparam);

@@ -4,11 +4,11 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
 #include "common/win/handles.h"
+#include "common/win/image_button_layer.h"
 #include "common/win/picture.h"
 #include "common/win/window_base.h"
 #include "practical_note/note.h"
@@ -55,19 +55,15 @@ class NoteWindow final : public norvella::win::WindowBase, public NoteView {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   static LRESULT CALLBACK CommandProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnTextEvent(const MSGFILTER& filter);
-  void Paint(HDC dc) const;
-  void UpdateToolTips();
-  void RelayToToolTips(UINT message, WPARAM wparam, LPARAM lparam) const;
-  TwipPoint ClientTwips(LPARAM lparam) const;
+  void Paint(HDC dc) const override;
   int TextLength() const;
 
   PracticalNote model_;
-  HWND text_ = nullptr;      // child window, destroyed with the note
-  HWND tool_tips_ = nullptr;  // owned by the note, destroyed with it
+  HWND text_ = nullptr;  // child window, destroyed with the note
+  norvella::win::ImageButtonLayer buttons_;  // the strip's pairs, their tool tips
   std::optional<std::wstring> pending_text_;  // set before the note is first shown
   TwipRect requested_bounds_;  // what the model last set, to read it back without pixel rounding
   Colour back_colour_ = kNoteBackColour;
-  std::array<std::array<std::optional<norvella::win::Picture>, 2>, kButtonCount> pictures_;
   std::optional<norvella::win::Picture> mark_picture_;
   norvella::win::UniqueMenu menu_bar_;  // owns the popup edit menu
   HMENU edit_menu_ = nullptr;

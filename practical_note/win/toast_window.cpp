@@ -122,6 +122,7 @@ void ToastWindow::Paint(HDC dc) const {
 }
 
 LRESULT ToastWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LRESULT result = 0; HandlePaintMessage(message, wparam, &result)) return result;
   switch (message) {
     case WM_SHOWWINDOW:
       if (wparam && model_.TakeFirstShow()) ::PostMessageW(hwnd(), kFirstShown, 0, 0);
@@ -142,16 +143,6 @@ LRESULT ToastWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (!back_brush_) back_brush_.reset(::CreateSolidBrush(back_colour_.bgr));
       return reinterpret_cast<LRESULT>(back_brush_.get());
     }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      norvella::win::PaintScope paint(hwnd());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
-      return 0;
     case WM_CLOSE:
       return 0;  // the toast lives as long as the note
   }

@@ -36,7 +36,7 @@ class ToastWindow final : public norvella::win::WindowBase, public ToastView {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void Paint(HDC dc) const;
+  void Paint(HDC dc) const override;
 
   Toast model_;
   std::function<void()> on_first_show_;

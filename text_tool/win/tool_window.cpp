@@ -621,12 +621,16 @@ LRESULT ToolWindow::OnControlColour(HDC dc, HWND control, UINT message) {
   return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void ToolWindow::Paint(HDC dc) {
+void ToolWindow::Paint(HDC dc) const {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   const RECT shape = norvella::win::ToPixelRect(shape_);
   ::FillRect(dc, &shape, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 }
 
 LRESULT ToolWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LRESULT result = 0; HandlePaintMessage(message, wparam, &result)) return result;
   switch (message) {
     case WM_COMMAND:
       OnCommandMessage(wparam, lparam);
@@ -658,17 +662,6 @@ LRESULT ToolWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return TRUE;
       }
       break;
-    }
-    case WM_PAINT: {
-      norvella::win::PaintScope paint(hwnd());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      RECT r{};
-      ::GetClientRect(hwnd(), &r);
-      ::FillRect(reinterpret_cast<HDC>(wparam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
     }
     case WM_CLOSE:
       model_.OnCloseRequest();

@@ -80,7 +80,7 @@ class ToolWindow final : public norvella::win::WindowBase, public ToolView {
   void OnCommandMessage(WPARAM wparam, LPARAM lparam);
   LRESULT OnControlColour(HDC dc, HWND control, UINT message);
   void FitLinkToText();
-  void Paint(HDC dc);
+  void Paint(HDC dc) const override;
 
   TextTool model_;
   std::array<HWND, kControlCount> handles_{};
