@@ -94,13 +94,15 @@ TEST(RegistrySettingsStore, ConcurrentWritersNeverShowAHalfWrittenValue) {
       if (::WaitForSingleObject(w.get(), 0) == WAIT_TIMEOUT) return false;
     return true;
   };
-  while (!all_done()) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!all_done() && std::chrono::steady_clock::now() < deadline) {
     const std::u16string value = reader.ReadSetting(u"NorvellaB", u"Text", u"");
     if (!value.empty()) {
       ++reads;
       if (!IsWholeValue(value)) ++torn;
     }
   }
+  ASSERT_TRUE(all_done()) << "a writer did not finish";
   EXPECT_GT(reads, 0);
   EXPECT_EQ(torn, 0);
 

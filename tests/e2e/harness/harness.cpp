@@ -1,6 +1,7 @@
 #include "tests/e2e/harness/harness.h"
 
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -124,7 +125,7 @@ OtherProgram::OtherProgram()
 HWND FindWindowOf(DWORD pid, std::wstring_view title, bool visible_only) {
   return FirstWindow(nullptr, [&](HWND hwnd) {
     return ProcessOf(hwnd) == pid && (!visible_only || ::IsWindowVisible(hwnd)) &&
-           WindowText(hwnd) == title;
+           TitleOf(hwnd) == title;
   });
 }
 
@@ -158,12 +159,24 @@ WindowState ReadWindow(HWND hwnd) {
 }
 
 std::wstring WindowText(HWND hwnd) {
-  const int length = static_cast<int>(::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+  // A program that hangs must fail its test, not hang the test with it.
+  constexpr UINT kTimeoutMs = 2000;
+  DWORD_PTR length = 0;
+  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+    return L"<no answer>";
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = static_cast<int>(
-      ::SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
-  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  DWORD_PTR copied = 0;
+  if (!::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kTimeoutMs, &copied))
+    return L"<no answer>";
+  text.resize(std::min<size_t>(copied, text.size() - 1));
   return text;
+}
+
+std::wstring TitleOf(HWND hwnd) {
+  wchar_t title[256] = {};
+  ::GetWindowTextW(hwnd, title, 256);  // a top-level window's title is read without a message
+  return title;
 }
 
 void MoveMouse(int x, int y) { SendMouse(x, y, 0); }
@@ -184,6 +197,13 @@ void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 
 void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
   for (WORD m : modifiers) KeyDown(m);
+  if (modifiers.size()) {
+    // A focus change the target has not seen yet makes Wine take the modifiers' state from the X
+    // server, which releases them: give it the moment, and press again what it released.
+    std::this_thread::sleep_for(60ms);
+    for (WORD m : modifiers)
+      if (!(::GetAsyncKeyState(m) & 0x8000)) KeyDown(m);
+  }
   KeyDown(vk);
   KeyUp(vk);
   for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) KeyUp(*it);
@@ -278,7 +298,7 @@ HWND FindDescendant(HWND parent, int control_id, std::wstring_view class_name) {
 
 HWND FindWindowOfAnotherProcess(DWORD pid, std::wstring_view title) {
   return FirstWindow(nullptr, [&](HWND hwnd) {
-    return ProcessOf(hwnd) != pid && ::IsWindowVisible(hwnd) && WindowText(hwnd) == title;
+    return ProcessOf(hwnd) != pid && ::IsWindowVisible(hwnd) && TitleOf(hwnd) == title;
   });
 }
 
@@ -287,6 +307,13 @@ void KillProcessOf(HWND hwnd) {
   if (!process) return;
   ::TerminateProcess(process.get(), 99);
   ::WaitForSingleObject(process.get(), 5000);
+}
+
+void KillWindowsTitled(std::wstring_view title) {
+  while (HWND hwnd = FirstWindow(nullptr, [&](HWND h) { return TitleOf(h) == title; })) {
+    KillProcessOf(hwnd);
+    if (::IsWindow(hwnd)) break;  // could not be ended: leave it to the test to report
+  }
 }
 
 std::wstring ScratchFolder(std::string_view name) {

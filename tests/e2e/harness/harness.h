@@ -84,7 +84,11 @@ struct WindowState {
   LONG_PTR ex_style = 0;
 };
 WindowState ReadWindow(HWND hwnd);
+// A control's text (WM_GETTEXT, with a timeout); TitleOf reads a top-level window's title.
 std::wstring WindowText(HWND hwnd);
+std::wstring TitleOf(HWND hwnd);
+// Ends every process that shows a top-level window with this title.
+void KillWindowsTitled(std::wstring_view title);
 // Screen pixels at the display's DPI (96 under the harness).
 inline int Px(int twips) { return TwipsToPixels(twips, 96); }
 

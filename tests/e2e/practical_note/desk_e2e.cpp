@@ -124,10 +124,7 @@ TEST_F(Desk, EditMenuCommands) {
   // 310: the closing sequence with its fade.
   ::PostMessageW(note_, WM_COMMAND, 310, 0);
   int lowest = 255;
-  while (program_.Running() && ::IsWindow(note_)) {
-    lowest = std::min(lowest, ReadWindow(note_).alpha.value_or(255));
-    std::this_thread::sleep_for(5ms);
-  }
+  WhileClosing([&](const WindowState& s) { lowest = std::min(lowest, s.alpha.value_or(255)); });
   EXPECT_TRUE(program_.WaitForExit(2000ms));
   EXPECT_LT(lowest, 200);
   EXPECT_EQ(StoredB(u"Text"), u"红色的文字");

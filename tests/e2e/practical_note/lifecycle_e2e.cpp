@@ -137,10 +137,7 @@ TEST_F(Lifecycle, CloseButtonWritesGeometryThenRisesFadesAndEnds) {
 
   ClickAt(Button(3800 - 360));
   std::vector<WindowState> fade;
-  while (program_.Running() && ::IsWindow(note_)) {
-    fade.push_back(ReadWindow(note_));
-    std::this_thread::sleep_for(5ms);
-  }
+  WhileClosing([&](const WindowState& s) { fade.push_back(s); });
   ASSERT_TRUE(program_.WaitForExit(2000ms));
   EXPECT_EQ(program_.ExitCode(), 0u);
   EXPECT_EQ(StoredB(u"Left"), u"3000");
@@ -168,12 +165,10 @@ TEST_F(Lifecycle, ClosingAtTheTopEdgeOnlyFades) {
   ASSERT_TRUE(Activate(note_));
   PressKey('Q', {VK_CONTROL});
   int lowest_alpha = 255;
-  while (program_.Running() && ::IsWindow(note_)) {
-    const WindowState s = ReadWindow(note_);
+  WhileClosing([&](const WindowState& s) {
     EXPECT_EQ(s.rect.top, 0);
     if (s.alpha) lowest_alpha = std::min(lowest_alpha, *s.alpha);
-    std::this_thread::sleep_for(5ms);
-  }
+  });
   EXPECT_TRUE(program_.WaitForExit(2000ms));
   EXPECT_LT(lowest_alpha, 221);
   EXPECT_EQ(StoredB(u"Top"), u"0");

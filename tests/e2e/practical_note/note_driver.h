@@ -32,7 +32,20 @@ inline bool Ink(COLORREF c) {
 // A test of the practical note: the store is emptied before and after it.
 class PracticalNoteTest : public ::testing::Test {
  protected:
-  void SetUp() override { Store().RemoveAllSettings(); }
+  void SetUp() override {
+    // A note left behind by a test that failed half-way would take this test's clicks and keys.
+    KillWindowsTitled(kNoteTitle);
+    Store().RemoveAllSettings();
+  }
+  // Waits, within a time limit, while the note fades out, calling `sample` on each look.
+  template <typename Sample>
+  void WhileClosing(Sample&& sample) {
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (program_.Running() && ::IsWindow(note_) && std::chrono::steady_clock::now() < deadline) {
+      sample(ReadWindow(note_));
+      std::this_thread::sleep_for(5ms);
+    }
+  }
   void TearDown() override {
     program_.Kill();
     Store().RemoveAllSettings();
