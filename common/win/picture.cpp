@@ -79,10 +79,17 @@ UniqueBitmap DecodeRaw(const Resource& res, int* width, int* height) {
   return bitmap;
 }
 
+template <typename Function>
+bool Resolve(HMODULE module, const char* name, Function& out) {
+  out = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+  return out != nullptr;
+}
+
 // A PNG file, decoded by GDI+ into premultiplied pixels (opaque pixels keep their exact colour).
 UniqueBitmap DecodePng(const Resource& res, int* width, int* height) {
   GdiplusSession session;
   if (!session) return {};
+  const GdiplusApi& gp = session.api();
   // The stream needs memory of its own; it frees the copy when it goes.
   UniqueGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, res.size));
   if (!memory) return {};
@@ -91,19 +98,18 @@ UniqueBitmap DecodePng(const Resource& res, int* width, int* height) {
   std::memcpy(copy, res.data, res.size);
   ::GlobalUnlock(memory.get());
   ComPtr<IStream> stream;
-  if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return {};
+  if (FAILED(gp.CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) return {};
   memory.release();
 
-  namespace gp = Gdiplus::DllExports;
   UniqueGdiplusBitmap image;
   {
     Gdiplus::GpBitmap* decoded = nullptr;
-    if (gp::GdipCreateBitmapFromStream(stream.get(), &decoded) != Gdiplus::Ok) return {};
+    if (gp.CreateBitmapFromStream(stream.get(), &decoded) != Gdiplus::Ok) return {};
     image.reset(decoded);
   }
   UINT w = 0, h = 0;
-  if (gp::GdipGetImageWidth(image.get(), &w) != Gdiplus::Ok ||
-      gp::GdipGetImageHeight(image.get(), &h) != Gdiplus::Ok || w == 0 || h == 0 || w > 16384 ||
+  if (gp.GetImageWidth(image.get(), &w) != Gdiplus::Ok ||
+      gp.GetImageHeight(image.get(), &h) != Gdiplus::Ok || w == 0 || h == 0 || w > 16384 ||
       h > 16384)
     return {};
   *width = static_cast<int>(w);
@@ -113,7 +119,7 @@ UniqueBitmap DecodePng(const Resource& res, int* width, int* height) {
   if (!bitmap || !bits) return {};
   const Gdiplus::GpRect all(0, 0, *width, *height);
   Gdiplus::BitmapData locked{};
-  if (gp::GdipBitmapLockBits(image.get(), &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB,
+  if (gp.BitmapLockBits(image.get(), &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB,
                              &locked) != Gdiplus::Ok)
     return {};
   const size_t row = static_cast<size_t>(*width) * 4;
@@ -122,11 +128,31 @@ UniqueBitmap DecodePng(const Resource& res, int* width, int* height) {
                 static_cast<const std::uint8_t*>(locked.Scan0) + static_cast<ptrdiff_t>(y) * locked.Stride,
                 row);
   }
-  gp::GdipBitmapUnlockBits(image.get(), &locked);
+  gp.BitmapUnlockBits(image.get(), &locked);
   return bitmap;
 }
 
 }  // namespace
+
+const GdiplusApi* GdiplusApi::Get() {
+  static const std::optional<GdiplusApi> api = []() -> std::optional<GdiplusApi> {
+    const HMODULE gdiplus = ::LoadLibraryW(L"gdiplus.dll");
+    const HMODULE ole32 = ::LoadLibraryW(L"ole32.dll");
+    GdiplusApi a{};
+    if (!gdiplus || !ole32 || !Resolve(gdiplus, "GdiplusStartup", a.Startup) ||
+        !Resolve(gdiplus, "GdiplusShutdown", a.Shutdown) ||
+        !Resolve(gdiplus, "GdipCreateBitmapFromStream", a.CreateBitmapFromStream) ||
+        !Resolve(gdiplus, "GdipGetImageWidth", a.GetImageWidth) ||
+        !Resolve(gdiplus, "GdipGetImageHeight", a.GetImageHeight) ||
+        !Resolve(gdiplus, "GdipBitmapLockBits", a.BitmapLockBits) ||
+        !Resolve(gdiplus, "GdipBitmapUnlockBits", a.BitmapUnlockBits) ||
+        !Resolve(gdiplus, "GdipDisposeImage", a.DisposeImage) ||
+        !Resolve(ole32, "CreateStreamOnHGlobal", a.CreateStreamOnHGlobal))
+      return std::nullopt;
+    return a;
+  }();
+  return api ? &*api : nullptr;
+}
 
 std::optional<Picture> Picture::Load(std::wstring_view name) {
   const int wanted = ScreenDpi() * 100 / 96;

@@ -36,6 +36,18 @@ class ClipboardScope {
   bool open_;
 };
 
+// comdlg32 brings shell32 and the printing libraries with it: loaded when a dialog is first
+// wanted, not at every start of a program that may never show one.
+decltype(&::GetSaveFileNameW) GetSaveFileNameFunction() {
+  static const auto function = []() -> decltype(&::GetSaveFileNameW) {
+    const HMODULE comdlg32 = ::LoadLibraryW(L"comdlg32.dll");  // stays loaded
+    if (!comdlg32) return nullptr;
+    return reinterpret_cast<decltype(&::GetSaveFileNameW)>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(comdlg32, "GetSaveFileNameW")));
+  }();
+  return function;
+}
+
 }  // namespace
 
 std::u16string Win32Clipboard::Text() const {
@@ -114,7 +126,8 @@ std::u16string Win32SaveDialog::Show(const SaveDialogOptions& options) {
   ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.lpstrTitle = title.c_str();
   ofn.Flags = OFN_EXPLORER;  // no overwrite question, no default extension
-  if (!::GetSaveFileNameW(&ofn)) return {};
+  const auto get_save_file_name = GetSaveFileNameFunction();
+  if (!get_save_file_name || !get_save_file_name(&ofn)) return {};
   return FromWide(file.c_str());
 }
 

@@ -1,7 +1,5 @@
 #include "common/win/win32_services.h"
 
-#include <objbase.h>
-#include <shellapi.h>
 
 #include "common/win/dpi.h"
 #include "common/win/wide.h"
@@ -67,23 +65,6 @@ std::u16string Win32NarrowCodec::Decode(std::string_view bytes) const {
   std::wstring out(static_cast<size_t>(units > 0 ? units : 0), L'\0');
   if (units > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), units);
   return FromWide(out);
-}
-
-std::u16string Win32GuidSource::NewGuidText() {
-  GUID guid{};
-  if (FAILED(::CoCreateGuid(&guid))) return {};
-  wchar_t text[39] = {};
-  if (::StringFromGUID2(guid, text, 39) == 0) return {};
-  return FromWide(text);
-}
-
-bool Win32Shell::OpenAddress(std::u16string_view address, std::u16string_view folder) {
-  const std::wstring target = ToWide(address);
-  const std::wstring directory = ToWide(folder);
-  const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(
-      nullptr, L"open", target.c_str(), nullptr, directory.empty() ? nullptr : directory.c_str(),
-      SW_SHOWNORMAL));
-  return result > 32;
 }
 
 std::u16string ProgramFolder() {
