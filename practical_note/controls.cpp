@@ -24,9 +24,9 @@ Strip DesignStrip() {
   add(3360, 45, text::kTipClose);
   add(3600, 45, u"");
   s.buttons[Id(Button::WID)].normal_visible = false;
-  s.marks = {Picture{{1875, 15, 120, 120}, false}, Picture{{2235, 15, 120, 120}, false},
-             Picture{{2595, 15, 120, 120}, false}};
-  s.grip = Picture{{0, 0, 100, 100}, false};
+  s.marks = {SinglePicture{{1875, 15, 120, 120}, false}, SinglePicture{{2235, 15, 120, 120}, false},
+             SinglePicture{{2595, 15, 120, 120}, false}};
+  s.grip = SinglePicture{{0, 0, 100, 100}, false};
   return s;
 }
 

@@ -15,17 +15,25 @@ enum class Button { ADD, save, NVA, AlphaPlus, AlphaJian, tack, moveme, size, se
 inline constexpr int kButtonCount = static_cast<int>(Button::WID) + 1;
 constexpr ImageButtonSet::Id Id(Button b) { return static_cast<ImageButtonSet::Id>(b); }
 
-// A single picture without a hot twin.
-struct Picture {
+// A picture without a hot twin.
+struct SinglePicture {
   TwipRect rect;
   bool visible = false;
+  bool Shows(TwipPoint point) const { return visible && rect.Contains(point); }
 };
 
 struct Strip {
   ImageButtonSet buttons;
-  std::array<Picture, 3> marks;  // `chk1` (stay on top), `chk2` (moving), `chk3` (resizing)
-  Picture grip;                  // `Label1`
+  std::array<SinglePicture, 3> marks;  // `chk1` (stay on top), `chk2` (moving), `chk3` (resizing)
+  SinglePicture grip;                  // `Label1`
 };
+
+// True when the point lies on an on-mark that shows.
+inline bool OnMark(const Strip& strip, TwipPoint point) {
+  for (const SinglePicture& mark : strip.marks)
+    if (mark.Shows(point)) return true;
+  return false;
+}
 
 // The strip as designed: places, sizes, tool tips and start visibility.
 Strip DesignStrip();

@@ -178,10 +178,7 @@ void PracticalNote::OnPointerMove(TwipPoint point, bool button_down) {
     view_.ControlsChanged();
     return;
   }
-  const bool on_mark = std::any_of(strip_.marks.begin(), strip_.marks.end(), [&](const Picture& m) {
-    return m.visible && m.rect.Contains(point);
-  });
-  if (on_mark || (strip_.grip.visible && strip_.grip.rect.Contains(point))) return;
+  if (OnMark(strip_, point) || strip_.grip.Shows(point)) return;
   RestoreHotPictures();
 }
 
@@ -200,7 +197,7 @@ void PracticalNote::RestoreHotPictures() {
 }
 
 void PracticalNote::OnButtonDown(TwipPoint point, MouseButton button) {
-  if (strip_.grip.visible && strip_.grip.rect.Contains(point)) {
+  if (strip_.grip.Shows(point)) {
     grip_pressed_ = true;
     return;
   }
@@ -210,10 +207,7 @@ void PracticalNote::OnButtonDown(TwipPoint point, MouseButton button) {
     view_.ControlsChanged();
     return;
   }
-  const bool on_mark = std::any_of(strip_.marks.begin(), strip_.marks.end(), [&](const Picture& m) {
-    return m.visible && m.rect.Contains(point);
-  });
-  if (strip_.buttons.NormalAt(point) || on_mark) {
+  if (strip_.buttons.NormalAt(point) || OnMark(strip_, point)) {
     picture_pressed_ = true;
     return;
   }

@@ -317,7 +317,7 @@ void NoteWindow::Paint(HDC dc) const {
 
   buttons_.Paint(memory.get());
   const Strip& strip = model_.strip();
-  for (const Picture& mark : strip.marks) {
+  for (const SinglePicture& mark : strip.marks) {
     if (mark.visible && mark_picture_) mark_picture_->Draw(memory.get(), norvella::win::ToPixelRect(mark.rect));
   }
   if (strip.grip.visible) {
@@ -382,8 +382,8 @@ LRESULT NoteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         POINT p{};
         ::GetCursorPos(&p);
         ::ScreenToClient(hwnd(), &p);
-        const Picture& grip = model_.strip().grip;
-        const bool on_grip = grip.visible && grip.rect.Contains({ToTwips(p.x), ToTwips(p.y)});
+        const SinglePicture& grip = model_.strip().grip;
+        const bool on_grip = grip.Shows({ToTwips(p.x), ToTwips(p.y)});
         ::SetCursor(::LoadCursorW(nullptr, on_grip ? IDC_SIZENWSE : IDC_ARROW));
         return TRUE;
       }

@@ -50,7 +50,7 @@ TEST(StripLayout, NarrowStripBelow3800ShowsWidCentred) {
     for (Button b : {Button::save, Button::NVA, Button::setting, Button::size, Button::moveme,
                      Button::tack, Button::AlphaPlus, Button::AlphaJian})
       EXPECT_FALSE(Shown(l, b));
-    for (const Picture& mark : l.strip.marks) EXPECT_FALSE(mark.visible);
+    for (const SinglePicture& mark : l.strip.marks) EXPECT_FALSE(mark.visible);
     EXPECT_TRUE(Shown(l, Button::ADD));
     EXPECT_TRUE(Shown(l, Button::closeme));
     EXPECT_EQ(Left(l, Button::closeme), w - 360);
