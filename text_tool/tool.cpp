@@ -1,5 +1,7 @@
 #include "text_tool/tool.h"
 
+#include "common/save_dialog.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,14 +37,6 @@ bool IsApplicableColour(long long value) {
 
 bool EndsWith(std::u16string_view text, std::u16string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-std::u16string Trimmed(std::u16string text) {
-  std::erase(text, u'\0');
-  const std::size_t first = text.find_first_not_of(u' ');
-  if (first == std::u16string::npos) return {};
-  const std::size_t last = text.find_last_not_of(u' ');
-  return text.substr(first, last - first + 1);
 }
 
 Ctl PanelOf(Ctl option) {
@@ -413,12 +407,14 @@ void TextTool::Clean() {
 
 std::u16string TextTool::SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
                                         std::u16string_view title) {
-  std::u16string first(folder);
-  if (folder == text::kLastPathArgument) first = last_save_dir_.empty() ? u"C:\\" : last_save_dir_;
-  const std::u16string result = Trimmed(view_.SaveFileDialog(
-      filter.empty() ? std::u16string_view(u"文本文档(*.txt)|*.txt") : filter, first, title));
-  const std::size_t slash = result.find(u'\\');
-  last_save_dir_ = slash == std::u16string::npos ? std::u16string() : result.substr(0, slash + 1);
+  SaveDialogOptions options;
+  options.filters = ParseFilter(filter);
+  options.initial_folder = folder == text::kLastPathArgument
+                               ? (last_save_dir_.empty() ? std::u16string(u"C:\\") : last_save_dir_)
+                               : std::u16string(folder);
+  options.title = std::u16string(title);
+  const std::u16string result = CleanDialogPath(services_.save_dialog.Show(options));
+  last_save_dir_ = FolderToRemember(result);
   return result;
 }
 

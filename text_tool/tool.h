@@ -15,6 +15,7 @@ class FileSystem;
 class GuidSource;
 class NarrowCodec;
 class RandomSource;
+class SaveDialog;
 class Screen;
 class Shell;
 }  // namespace norvella
@@ -27,6 +28,7 @@ struct Services {
   RandomSource& random;
   GuidSource& guids;
   Shell& shell;
+  SaveDialog& save_dialog;
   const Screen& screen;
   std::u16string program_folder;  // without a trailing backslash
 };

@@ -90,10 +90,6 @@ class ToolView {
 
   // The system's font dialog for the editor's font and colour; nothing when cancelled.
   virtual std::optional<FontChoice> PickFont(const EditorFont& font, Colour colour) = 0;
-  // The save-file dialog: `filter` with "|" between its parts, the first folder, the title. The
-  // chosen path, or empty when cancelled.
-  virtual std::u16string SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
-                                        std::u16string_view title) = 0;
   // A question with OK and Cancel; true for OK.
   virtual bool AskOkCancel(std::u16string_view title, std::u16string_view text) = 0;
   virtual void ShowInformation(std::u16string_view title, std::u16string_view text) = 0;

@@ -125,7 +125,7 @@ std::u16string Win32SaveDialog::Show(const SaveDialogOptions& options) {
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.lpstrTitle = title.c_str();
-  ofn.Flags = OFN_EXPLORER;  // no overwrite question, no default extension
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;  // no overwrite question, no default extension
   const auto get_save_file_name = GetSaveFileNameFunction();
   if (!get_save_file_name || !get_save_file_name(&ofn)) return {};
   return FromWide(file.c_str());

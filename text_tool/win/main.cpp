@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "common/random_source.h"
+#include "common/win/win32_desktop.h"
 #include "common/win/win32_file_system.h"
 #include "common/win/win32_services.h"
 #include "text_tool/win/tool_window.h"
@@ -33,11 +34,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   norvella::win::Win32GuidSource guids;
   norvella::win::Win32Shell shell;
   norvella::win::Win32Screen screen;
+  norvella::win::Win32SaveDialog save_dialog;
   int exit_code = 1;
   {
     norvella::text_tool::win::ToolWindow window(norvella::text_tool::Services{
-        files, codec, random, guids, shell, screen, norvella::win::ProgramFolder()});
+        files, codec, random, guids, shell, save_dialog, screen, norvella::win::ProgramFolder()});
     if (window.Create()) {
+      save_dialog.set_owner(window.hwnd());
       window.model().Start();
       MSG msg;
       while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -529,29 +529,6 @@ std::optional<FontChoice> ToolWindow::PickFont(const EditorFont& font, Colour co
   return choice;
 }
 
-std::u16string ToolWindow::SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
-                                          std::u16string_view title) {
-  std::wstring filters = ToWide(filter);
-  for (auto& c : filters)
-    if (c == L'|') c = L'\0';
-  filters.append(2, L'\0');
-  const std::wstring first = ToWide(folder);
-  const std::wstring caption = ToWide(title);
-  std::vector<wchar_t> file(4096, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd();
-  dialog.hInstance = ::GetModuleHandleW(nullptr);
-  dialog.lpstrFilter = filters.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrInitialDir = first.c_str();
-  dialog.lpstrTitle = caption.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-  if (!::GetSaveFileNameW(&dialog)) return {};
-  return FromWide(file.data());
-}
-
 bool ToolWindow::AskOkCancel(std::u16string_view title, std::u16string_view text) {
   return ::MessageBoxW(hwnd(), ToWide(text).c_str(), ToWide(title).c_str(), MB_OKCANCEL | MB_ICONINFORMATION) == IDOK;
 }

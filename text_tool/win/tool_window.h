@@ -61,8 +61,6 @@ class ToolWindow final : public norvella::win::WindowBase, public ToolView {
   void SetMenuEnabled(Command command, bool enabled) override;
   void SetMenuChecked(Command command, bool checked) override;
   std::optional<FontChoice> PickFont(const EditorFont& font, Colour colour) override;
-  std::u16string SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
-                                std::u16string_view title) override;
   bool AskOkCancel(std::u16string_view title, std::u16string_view text) override;
   void ShowInformation(std::u16string_view title, std::u16string_view text) override;
   void StartTimer() override;

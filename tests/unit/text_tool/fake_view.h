@@ -57,9 +57,6 @@ class FakeToolView final : public ToolView {
 
   // Scripted answers of the dialogs, and what they were asked.
   std::optional<FontChoice> font_choice;
-  std::vector<std::u16string> save_answers;  // one per dialog; empty: cancelled
-  std::vector<std::u16string> save_folders;
-  std::u16string save_filter;
   bool ok_answer = true;
   int questions = 0;
   std::vector<std::u16string> informations;
@@ -123,15 +120,6 @@ class FakeToolView final : public ToolView {
   void SetMenuChecked(Command command, bool checked) override { menu_checked[command] = checked; }
 
   std::optional<FontChoice> PickFont(const EditorFont&, Colour) override { return font_choice; }
-  std::u16string SaveFileDialog(std::u16string_view filter, std::u16string_view folder,
-                                std::u16string_view) override {
-    save_filter = std::u16string(filter);
-    save_folders.emplace_back(folder);
-    if (save_answers.empty()) return {};
-    std::u16string answer = save_answers.front();
-    save_answers.erase(save_answers.begin());
-    return answer;
-  }
   bool AskOkCancel(std::u16string_view, std::u16string_view) override {
     ++questions;
     return ok_answer;

@@ -266,29 +266,29 @@ TEST_F(DispatchTest, FirstValueTakesDigitsOnlyForTheArithmeticRules) {
 
 TEST_F(DispatchTest, SaveWritesTheTextWithALineBreakAndRemembersTheDrive) {
   view.editor = u"第一行\r\nsecond";
-  view.save_answers = {u"D:\\notes\\a.txt"};
+  save_dialog.answers = {u"D:\\notes\\a.txt"};
   const std::u16string lastact = view[Ctl::lastact].text;
   tool.OnCommand(Command::Save);
-  EXPECT_EQ(view.save_folders.back(), u"C:\\");
-  EXPECT_EQ(view.save_filter, u"文本文档(*.txt)|*.txt");
+  EXPECT_EQ(save_dialog.shown.back().initial_folder, u"C:\\");
+  EXPECT_EQ(save_dialog.shown.back().filters, (std::vector<FileFilter>{{u"文本文档(*.txt)", u"*.txt"}}));
   EXPECT_EQ(files.files[u"D:\\notes\\a.txt"], gbk.Encode(u"第一行\r\nsecond\r\n"));
   EXPECT_TRUE(tool.havesave());
   EXPECT_EQ(view[Ctl::itip].text, text::kSaved);
   EXPECT_EQ(view[Ctl::lastact].text, lastact);
 
-  view.save_answers = {u"  D:\\other\\b.txt  "};
+  save_dialog.answers = {u"  D:\\other\\b.txt  "};
   tool.OnCommand(Command::Save);
-  EXPECT_EQ(view.save_folders.back(), u"D:\\");
+  EXPECT_EQ(save_dialog.shown.back().initial_folder, u"D:\\");
   EXPECT_TRUE(files.files.count(u"D:\\other\\b.txt"));
 
   tool.OnCommand(Command::Save);  // cancelled: forgets the drive
   tool.OnCommand(Command::Save);
-  EXPECT_EQ(view.save_folders.back(), u"C:\\");
+  EXPECT_EQ(save_dialog.shown.back().initial_folder, u"C:\\");
 }
 
 TEST_F(DispatchTest, TextTheCodePageCannotHoldIsSavedAsUtf8) {
   view.editor = u"表情 😀";
-  view.save_answers = {u"C:\\e.txt"};
+  save_dialog.answers = {u"C:\\e.txt"};
   tool.OnCommand(Command::Save);
   EXPECT_EQ(files.files[u"C:\\e.txt"], "\xEF\xBB\xBF\xE8\xA1\xA8\xE6\x83\x85 \xF0\x9F\x98\x80\r\n");
 }
@@ -297,7 +297,7 @@ TEST_F(DispatchTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   files.files[u"C:\\a.txt"] = "old";
   files.failing.insert(u"C:\\a.txt");
   Type(u"new");
-  view.save_answers = {u"C:\\a.txt"};
+  save_dialog.answers = {u"C:\\a.txt"};
   tool.OnCommand(Command::Save);
   EXPECT_EQ(files.files[u"C:\\a.txt"], "old");
   EXPECT_FALSE(tool.havesave());

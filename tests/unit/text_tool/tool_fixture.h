@@ -3,6 +3,7 @@
 
 #include "common/random_source.h"
 #include "common/user_text_file.h"
+#include "tests/support/desktop_fakes.h"
 #include "tests/support/fake_guid_source.h"
 #include "tests/support/fake_screen.h"
 #include "tests/support/fake_shell.h"
@@ -53,8 +54,9 @@ class ToolFixture : public ::testing::Test {
   norvella::testing::FakeGuidSource guids;
   norvella::testing::FakeShell shell;
   norvella::testing::FakeScreen screen;
+  norvella::testing::FakeSaveDialog save_dialog;
   FakeToolView view;
-  TextTool tool{view, Services{files, gbk, random, guids, shell, screen, u"C:\\Tools"}};
+  TextTool tool{view, Services{files, gbk, random, guids, shell, save_dialog, screen, u"C:\\Tools"}};
 };
 
 }  // namespace norvella::text_tool::testing

@@ -154,7 +154,7 @@ TEST_F(StartTest, ClosingWritesAllNineLinesThatTheNextStartReads) {
             u"ForeColor = 8388608\r\nAutoMaxSize = Close\r\nFormWidth = 14000\r\nFormHeight = 9000\r\n");
 
   FakeToolView next_view;
-  TextTool next(next_view, Services{files, gbk, random, guids, shell, screen, u"C:\\Tools"});
+  TextTool next(next_view, Services{files, gbk, random, guids, shell, save_dialog, screen, u"C:\\Tools"});
   next_view.tool = &next;
   next.Start();
   EXPECT_EQ(next_view.font.face, u"微软雅黑");
