@@ -258,29 +258,22 @@ void PracticalNote::OnClick(Button button) {
 
 // --- toggles ---------------------------------------------------------------------------------
 
-void PracticalNote::ToggleFront() {
-  const bool on = !toggles_.front;
-  Write(key::kFront, OneZero(on));
-  view_.SetTopmost(on);
-  toggles_.front = on;
-  strip_.marks[0].visible = on;
+bool PracticalNote::Toggle(bool& state, std::u16string_view key, SinglePicture& mark) {
+  state = !state;
+  Write(key, OneZero(state));
+  mark.visible = state;
   view_.ControlsChanged();
+  return state;
 }
 
-void PracticalNote::ToggleMove() {
-  const bool on = !toggles_.may_move;
-  Write(key::kFormMove, OneZero(on));
-  toggles_.may_move = on;
-  strip_.marks[1].visible = on;
-  view_.ControlsChanged();
+void PracticalNote::ToggleFront() {
+  view_.SetTopmost(Toggle(toggles_.front, key::kFront, strip_.marks[0]));
 }
+
+void PracticalNote::ToggleMove() { Toggle(toggles_.may_move, key::kFormMove, strip_.marks[1]); }
 
 void PracticalNote::ToggleSize() {
-  const bool on = !toggles_.may_size;
-  Write(key::kFormSize, OneZero(on));
-  toggles_.may_size = on;
-  strip_.marks[2].visible = on;
-  strip_.grip.visible = on;
+  strip_.grip.visible = Toggle(toggles_.may_size, key::kFormSize, strip_.marks[2]);
   view_.ControlsChanged();
 }
 

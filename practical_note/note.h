@@ -131,6 +131,8 @@ class PracticalNote {
   void StopOpacitySteps();
   void RestoreHotPictures();
   void OnClick(Button button);
+  // Flips a toggle: its key, its on-mark; returns the new state.
+  bool Toggle(bool& state, std::u16string_view key, SinglePicture& mark);
   void ToggleFront();
   void ToggleMove();
   void ToggleSize();
